@@ -1,0 +1,25 @@
+#pragma once
+
+#include "playlistdb/Database.h"
+
+#include <memory>
+#include <string>
+
+namespace karusello::dao {
+
+inline constexpr int dbRefreshCache = 8;
+
+// The database engine: one per process, created on first use.
+class DBEngine {
+public:
+    // Opens an existing SQLite file shared, for reading and writing; never creates one.
+    // DbFileNotFound for a missing file, DbUnrecognizedFormat (with what was found) for a file
+    // that is no SQLite database. Waits a bounded time for the host's locks.
+    std::unique_ptr<Database> OpenDatabase(const std::string& path);
+    // With dbRefreshCache: makes sure that what was written is in the file for other readers.
+    void Idle(int option);
+};
+
+DBEngine& SharedDBEngine();
+
+} // namespace karusello::dao

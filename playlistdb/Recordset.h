@@ -1,0 +1,43 @@
+#pragma once
+
+#include "playlistdb/FieldValue.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace karusello::dao {
+
+class Connection;
+
+// The result of one query, read row by row. For a query on a single table the current row can
+// be changed in place (Edit, set a field, Update); rows are identified by their rowid.
+class Recordset {
+public:
+    Recordset(std::shared_ptr<Connection> connection, const std::string& sql);
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // True when there is no current row (past the last one, or no rows at all). Named so
+    // because EOF is a macro of the C library.
+    bool Eof() const;
+    void MoveNext();
+    // The 0-based position of the current row in the result's order.
+    std::int32_t AbsolutePosition() const;
+    // The current row's value of a field; DbItemNotFound for an unknown field,
+    // DbNoCurrentRecord at Eof.
+    FieldValue Fields(const std::string& name) const;
+
+    void Edit();
+    void SetField(const std::string& name, std::int32_t value);
+    // Writes the edited fields of the current row, and only of that row.
+    void Update();
+    void Close();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace karusello::dao
