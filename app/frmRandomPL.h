@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/EventPump.h"
+#include "app/FormEvent.h"
+#include "app/FormView.h"
+#include "app/ProcessInfo.h"
+#include "app/ProgramLifetime.h"
+#include "app/SkinControl.h"
+#include "app/WindowSystem.h"
+#include "hostmsg/MessageControl.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karusello {
+
+class ToolBox;
+class GlobalValues;
+class ConfigObjects;
+class RandomSource;
+
+// What the window reaches outside itself: its controls, the skin, the window system, the
+// process, the event loop, the host message control and the end of the program.
+struct FormServices {
+    FormView& view;
+    SkinControl& skin;   // Skin1
+    WindowSystem& windows;
+    ProcessInfo& process;
+    EventPump& events;
+    MessageControl& message; // DSMessage1
+    ProgramLifetime& lifetime;
+};
+
+// The plug-in's one window: start-up and lifetime, texts and skin, shuffle and restore. It
+// holds no toolkit types; the adapter forwards the window's events to Fire.
+class frmRandomPL {
+public:
+    explicit frmRandomPL(FormServices services);
+    ~frmRandomPL();
+    frmRandomPL(const frmRandomPL&) = delete;
+    frmRandomPL& operator=(const frmRandomPL&) = delete;
+
+    // Runs one event procedure. An end of the program or an error that reaches it goes to
+    // ProgramLifetime; nothing is thrown out of here, so no exception crosses the event loop.
+    void Fire(FormEvent event);
+
+    // Event procedures; they throw ProgramEnd or RuntimeError, as Fire expects.
+    void Form_Load();
+    void cmdShuffel_Click();
+    void cmdAbbruch_Click();
+    void cmdWeiderherstellen_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // Registers a text item in the window's collection.
+    void ConfigAdd(const std::string& sName, const std::string& vValue, const std::string& sDesc,
+                   const std::string& sDescEx);
+    // Has the skin redraw the information line; never fails.
+    void RefreshSkin();
+
+    std::int32_t PlaylistId = 0;
+    std::string PlaylistName;
+    std::string ShownPlaylistName;
+    // The sort values from before the first shuffle, by position; absent until then.
+    std::optional<std::vector<std::int32_t>> SavedOrder;
+    std::int32_t SavedCount = 0;
+
+    // The objects the window owns, created on first use.
+    ToolBox& Tools();
+    GlobalValues& Globals();
+    ConfigObjects& Texts();
+
+private:
+    void RegisterTexts();
+    void ReadPlaylistInfo();
+    void ShufflePlaylist();
+    void SaveOldOrder();
+    void RestorePlaylist();
+
+    FormServices s_;
+    std::shared_ptr<ToolBox> toolBox_;
+    std::shared_ptr<GlobalValues> globalValues_;
+    std::shared_ptr<ConfigObjects> configObjects_;
+    std::unique_ptr<RandomSource> random_;
+};
+
+} // namespace karusello
