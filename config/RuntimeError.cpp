@@ -8,10 +8,14 @@ std::string StandardErrorText(int number) {
         return "Ungültiger Prozeduraufruf oder ungültiges Argument";
     case errnum::Overflow:
         return "Überlauf";
+    case errnum::OutOfMemory:
+        return "Nicht genügend Speicher";
     case errnum::SubscriptOutOfRange:
         return "Index außerhalb des gültigen Bereichs";
     case errnum::TypeMismatch:
         return "Typen unverträglich";
+    case errnum::InternalError:
+        return "Interner Fehler";
     case errnum::FileNotFound:
         return "Datei nicht gefunden";
     case errnum::PathFileAccess:

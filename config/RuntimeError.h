@@ -10,8 +10,10 @@ namespace karusello {
 namespace errnum {
 inline constexpr int InvalidProcedureCall = 5; // also: no window with the title to activate
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int TypeMismatch = 13;
+inline constexpr int InternalError = 51;
 inline constexpr int FileNotFound = 53;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int InvalidUseOfNull = 94;

@@ -17,12 +17,13 @@ TEST(RuntimeError, CarriesNumberTextAndAReadableMessage) {
 }
 
 TEST(RuntimeError, EveryNumberInUseHasAStandardText) {
-    for (int n : {errnum::InvalidProcedureCall, errnum::Overflow, errnum::SubscriptOutOfRange,
-                  errnum::TypeMismatch, errnum::FileNotFound, errnum::PathFileAccess,
-                  errnum::InvalidUseOfNull, errnum::DbGeneric, errnum::DbUpdateWithoutEdit,
-                  errnum::DbNoCurrentRecord, errnum::DbFileNotFound, errnum::DbReadOnly,
-                  errnum::DbCannotOpen, errnum::DbSyntax, errnum::DbLocked,
-                  errnum::DbItemNotFound, errnum::DbUnrecognizedFormat}) {
+    for (int n :
+         {errnum::InvalidProcedureCall, errnum::Overflow, errnum::OutOfMemory,
+          errnum::SubscriptOutOfRange, errnum::InternalError, errnum::TypeMismatch,
+          errnum::FileNotFound, errnum::PathFileAccess, errnum::InvalidUseOfNull, errnum::DbGeneric,
+          errnum::DbUpdateWithoutEdit, errnum::DbNoCurrentRecord, errnum::DbFileNotFound,
+          errnum::DbReadOnly, errnum::DbCannotOpen, errnum::DbSyntax, errnum::DbLocked,
+          errnum::DbItemNotFound, errnum::DbUnrecognizedFormat}) {
         EXPECT_FALSE(StandardErrorText(n).empty()) << n;
     }
     EXPECT_TRUE(StandardErrorText(12345).empty());
