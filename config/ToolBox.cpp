@@ -1,0 +1,120 @@
+#include "config/ToolBox.h"
+
+#include "config/Cp1252.h"
+#include "config/IniEngine.h"
+#include "config/NumberRule.h"
+#include "config/ProgramLocation.h"
+
+#include <span>
+
+namespace karusello {
+namespace {
+
+// Buffer sizes handed to the INI functions; they decide where long texts are cut.
+constexpr std::size_t kValueBufferSize = 260;
+constexpr std::size_t kSectionBufferLength = 32000;
+constexpr std::size_t kSectionBufferSize = 30000;
+
+std::vector<std::string> SplitAtNul(std::string_view text) {
+    std::vector<std::string> pieces;
+    for (;;) {
+        const auto nul = text.find('\0');
+        pieces.push_back(Cp1252ToUtf8(text.substr(0, nul)));
+        if (nul == std::string_view::npos) {
+            return pieces;
+        }
+        text.remove_prefix(nul + 1);
+    }
+}
+
+} // namespace
+
+std::string ToolBox::GetLang(const std::string& KeyName, std::string& Default) {
+    if (Default.empty()) {
+        Default = KeyName;
+    }
+    return INI_GetKeyValue("Lang", KeyName, Default);
+}
+
+std::string ToolBox::GetLang(const std::string& KeyName) {
+    std::string defaultText;
+    return GetLang(KeyName, defaultText);
+}
+
+void ToolBox::SubSelection(const std::string& New_SubSelection) {
+    subSelection_ = New_SubSelection;
+}
+
+const std::string& ToolBox::SubSelection() const {
+    return subSelection_;
+}
+
+std::vector<std::string> ToolBox::INI_GetSection(const std::string& Section) {
+    const std::string path = FilePath();
+    std::vector<std::string> result{" "};
+    // From here on a failing step is passed over; what was gathered so far is the result.
+    try {
+        std::string buffer(kSectionBufferLength, ' ');
+        const std::size_t n = ini::GetPrivateProfileSection(
+            Utf8ToCp1252(Section), std::span(buffer.data(), kSectionBufferSize), path);
+        if (n > 0) {
+            result = SplitAtNul(std::string_view(buffer).substr(0, n - 1));
+        }
+    } catch (const std::exception&) {
+    }
+    return result;
+}
+
+void ToolBox::INI_SetFilename(const std::string& Filename, bool Lokal) {
+    filename_ = Filename;
+    lokal_ = Lokal;
+}
+
+std::string ToolBox::INI_GetKeyValue(const std::string& IniSection, const std::string& IniKey,
+                                     const std::string& sDefault) {
+    const std::string path = FilePath();
+    std::string buffer(kValueBufferSize, '\0');
+    const std::size_t n =
+        ini::GetPrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)),
+                                     Utf8ToCp1252(IniKey), std::nullopt, buffer, path);
+    if (sDefault.empty() || n != 0) {
+        return Cp1252ToUtf8(std::string_view(buffer).substr(0, n));
+    }
+    return sDefault;
+}
+
+double ToolBox::INI_GetKeyValueLong(const std::string& IniSection, const std::string& IniKey,
+                                    std::int32_t iniDefault) {
+    const std::string path = FilePath();
+    std::string buffer(kValueBufferSize, '\0');
+    const std::string defaultText = std::to_string(iniDefault);
+    const std::size_t n =
+        ini::GetPrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)),
+                                     Utf8ToCp1252(IniKey), defaultText, buffer, path);
+    return LeadingNumber(std::string_view(buffer).substr(0, n));
+}
+
+void ToolBox::INI_WriteKeyValue(const std::string& IniSection, const std::string& IniKey,
+                                const std::optional<std::string>& IniValue) {
+    const std::string path = FilePath();
+    std::optional<std::string> value;
+    if (IniValue) {
+        value = Utf8ToCp1252(*IniValue);
+    }
+    // As with the host's own INI functions, a write that cannot be made is not reported.
+    ini::WritePrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)), Utf8ToCp1252(IniKey),
+                                   value, path);
+}
+
+std::string ToolBox::FilePath() const {
+    if (lokal_) {
+        return ProgramLocation::Folder() + "/" + filename_;
+    }
+    return filename_;
+}
+
+std::string ToolBox::EffectiveSection(const std::string& section) const {
+    return subSelection_ + section;
+}
+
+} // namespace karusello
