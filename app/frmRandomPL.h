@@ -75,10 +75,16 @@ public:
 
 private:
     void RegisterTexts();
+    void SetButtonCaptions();
+    std::string InformationLine();
+    void SetInformationLine();
     void ReadPlaylistInfo();
     void ShufflePlaylist();
     void SaveOldOrder();
     void RestorePlaylist();
+    // After a shuffle or restore: lets pending events run, re-reads the host's window handles
+    // and tells both host windows.
+    void NotifyHost(std::int32_t kind);
 
     FormServices s_;
     std::shared_ptr<ToolBox> toolBox_;

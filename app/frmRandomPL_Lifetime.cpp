@@ -1,0 +1,81 @@
+// Start-up, plug-in installation and the ends of the program.
+#include "app/frmRandomPL.h"
+
+#include "config/FileSystemObject.h"
+#include "config/GlobalValues.h"
+#include "config/NumberRule.h"
+#include "config/ProgramLocation.h"
+#include "config/ToolBox.h"
+
+namespace karusello {
+
+namespace {
+const char* const kCaption = "Brisolan Karusello";
+const char* const kHostIni = "brisolan.ini";
+} // namespace
+
+void frmRandomPL::Form_Load() {
+    Tools().INI_SetFilename(kHostIni, true);
+
+    // First run: the host does not list the plug-in yet. The writes are not checked: a file the
+    // host will not let us write simply leaves the plug-in uninstalled.
+    const std::string exe = s_.process.ExeName();
+    if (Tools().INI_GetKeyValue("PLUGIN", exe, "").empty()) {
+        Tools().INI_WriteKeyValue("PLUGIN", exe, exe);
+        Tools().INI_WriteKeyValue("PLUGIN_Menu", exe, std::string("Shuffle Playlist"));
+        Tools().INI_WriteKeyValue("PLUGIN_Option", exe, std::string("PNID"));
+        throw ProgramEnd{ExitCode::Installed};
+    }
+
+    if (s_.process.PrevInstance()) {
+        s_.windows.AppActivate(kCaption);
+        throw ProgramEnd{ExitCode::AnotherInstance};
+    }
+
+    s_.view.SetCaption(kCaption);
+
+    // Both are asked, always; one live host window is enough.
+    const bool dbAlive = s_.windows.IsWindow(Globals().MessageHandleDB);
+    const bool djAlive = s_.windows.IsWindow(Globals().MessageHandleDJ);
+    if (!dbAlive && !djAlive) {
+        throw ProgramEnd{ExitCode::NoHostWindow};
+    }
+
+    const std::string skinPath = ProgramLocation::Folder() + "/skin/" + Globals().SkinFileName;
+    if (SharedFileSystem()->FileExists(skinPath)) {
+        s_.skin.LoadSkin(skinPath);
+        s_.skin.ApplySkin(s_.view.Handle());
+    }
+
+    RegisterTexts();
+
+    PlaylistId = ToInt32(LeadingNumber(s_.process.CommandLine()));
+    if (PlaylistId == 0) {
+        throw ProgramEnd{ExitCode::NoPlaylistId};
+    }
+
+    ReadPlaylistInfo();
+    if (PlaylistId == -1) {
+        throw ProgramEnd{ExitCode::PlaylistCheck};
+    }
+
+    ShownPlaylistName = PlaylistName;
+    SetButtonCaptions();
+    s_.view.SetButtonEnabled(Button::Weiderherstellen, false);
+    SetInformationLine();
+}
+
+void frmRandomPL::cmdAbbruch_Click() {
+    throw ProgramEnd{ExitCode::Normal};
+}
+
+// The host watchdog: the handles are the ones GlobalValues holds now; it does not re-read them.
+void frmRandomPL::Timer1_Timer() {
+    const bool dbAlive = s_.windows.IsWindow(Globals().MessageHandleDB);
+    const bool djAlive = s_.windows.IsWindow(Globals().MessageHandleDJ);
+    if (!dbAlive && !djAlive) {
+        throw ProgramEnd{ExitCode::NoHostWindow};
+    }
+}
+
+} // namespace karusello

@@ -1,0 +1,154 @@
+// Shuffle and restore of the playlist's sort values, and the notification of the host.
+#include "app/frmRandomPL.h"
+
+#include "app/GivenNumbers.h"
+#include "app/RandomSource.h"
+#include "config/GlobalValues.h"
+#include "playlistdb/DBEngine.h"
+#include "playlistdb/PlaylistQueries.h"
+
+#include <cmath>
+#include <limits>
+
+namespace karusello {
+
+namespace {
+
+constexpr std::int32_t kOrderChanged = 1042;
+constexpr std::int32_t kShuffled = 211;
+constexpr std::int32_t kRestored = 0;
+constexpr std::int32_t kSpareValues = 100;
+
+std::int32_t CountEntries(dao::Database& db, std::int32_t playlistId) {
+    auto rs = db.OpenRecordset(dao::CountQuery(playlistId));
+    const std::int32_t count = rs->Fields("anz").ToInt32();
+    rs->Close();
+    return count;
+}
+
+// A value in 0 .. range - 1 from the next random number.
+std::int32_t Draw(RandomSource& random, std::int32_t range) {
+    const auto b = static_cast<std::int32_t>(std::floor(random.Next() * range));
+    return b < range ? b : range - 1;
+}
+
+} // namespace
+
+void frmRandomPL::cmdShuffel_Click() {
+    s_.view.SetMousePointer(vbHourglass);
+    s_.view.SetButtonEnabled(Button::Abbruch, false);
+    // A playlist deleted or turned into a grid playlist since the start gets -1 here.
+    ReadPlaylistInfo();
+    ShufflePlaylist();
+    s_.view.SetButtonEnabled(Button::Abbruch, true);
+    s_.view.SetMousePointer(vbDefault);
+}
+
+// Keeps the sort values from before the first shuffle of the run, by position. Its first error
+// ends it silently; the shuffle goes on without a (complete) copy.
+void frmRandomPL::SaveOldOrder() {
+    if (SavedCount >= 1) {
+        return;
+    }
+    try {
+        auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
+        // One transaction, so that the count and the entries agree.
+        dao::Transaction reading(*db);
+        const std::int32_t count = CountEntries(*db, PlaylistId);
+        SavedOrder.emplace(static_cast<std::size_t>(count) + 2, 0);
+        SavedCount = count;
+        auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
+        while (!rs->Eof()) {
+            const std::int32_t sid = rs->Fields("sid").ToInt32();
+            const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
+            if (position >= SavedOrder->size()) {
+                return;
+            }
+            (*SavedOrder)[position] = sid;
+            rs->MoveNext();
+        }
+        rs->Close();
+        reading.Commit();
+        db->Close();
+    } catch (...) {
+    }
+}
+
+// Every entry, in ascending plid, gets a new sort value from 0 .. count + 99, none twice. All
+// rows are written in one transaction: a failure leaves the playlist exactly as it was.
+void frmRandomPL::ShufflePlaylist() {
+    SaveOldOrder();
+    {
+        auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
+        dao::Transaction writing(*db);
+        const std::int32_t count = CountEntries(*db, PlaylistId);
+        if (count > std::numeric_limits<std::int32_t>::max() - kSpareValues) {
+            throw RuntimeError(errnum::Overflow);
+        }
+        const std::int32_t range = count + kSpareValues;
+        GivenNumbers given(range);
+        auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
+        while (!rs->Eof()) {
+            if (given.Full()) {
+                // More entries than values to give: they cannot all be distinct.
+                throw RuntimeError(errnum::SubscriptOutOfRange);
+            }
+            std::int32_t b = Draw(*random_, range);
+            while (given.Contains(b)) {
+                b = Draw(*random_, range);
+            }
+            given.Add(b);
+            rs->Edit();
+            rs->SetField("sid", b);
+            rs->Update();
+            rs->MoveNext();
+        }
+        rs->Close();
+        writing.Commit();
+        db->Close();
+    }
+    NotifyHost(kShuffled);
+    s_.view.SetButtonEnabled(Button::Weiderherstellen, true);
+}
+
+void frmRandomPL::cmdWeiderherstellen_Click() {
+    s_.view.SetButtonEnabled(Button::Weiderherstellen, false);
+    RestorePlaylist();
+}
+
+// The k-th entry in ascending plid gets the value the k-th entry had before the first shuffle,
+// whichever entry that was. All rows in one transaction, as for the shuffle.
+void frmRandomPL::RestorePlaylist() {
+    {
+        auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
+        dao::Transaction writing(*db);
+        auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
+        while (!rs->Eof()) {
+            rs->Edit();
+            const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
+            if (!SavedOrder || position >= SavedOrder->size()) {
+                throw RuntimeError(errnum::SubscriptOutOfRange);
+            }
+            rs->SetField("sid", (*SavedOrder)[position]);
+            rs->Update();
+            rs->MoveNext();
+        }
+        rs->Close();
+        writing.Commit();
+        db->Close();
+    }
+    NotifyHost(kRestored);
+}
+
+void frmRandomPL::NotifyHost(std::int32_t kind) {
+    dao::SharedDBEngine().Idle(dao::dbRefreshCache);
+    // Clicks and ticks that came in meanwhile run here, in full.
+    s_.events.DoEvents();
+    Globals().Refresh();
+    s_.message.SetTarget(Globals().MessageHandleDB);
+    s_.message.SendToTarget(kOrderChanged, kind, 0);
+    s_.message.SetTarget(Globals().MessageHandleDJ);
+    s_.message.SendToTarget(kOrderChanged, kind, 0);
+}
+
+} // namespace karusello

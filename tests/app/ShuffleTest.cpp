@@ -1,0 +1,146 @@
+#include "PlaylistFixture.h"
+
+namespace karusello::test {
+namespace {
+
+using Shuffle = PlaylistFixture;
+
+TEST_F(Shuffle, GivesEveryEntryANewDistinctValueAndNotifiesBothHostWindows) {
+    StartOn(400);
+    ui.view.log.clear();
+    EXPECT_EQ(Shuffle(), std::nullopt);
+
+    const auto after = host.SortValues(17);
+    ASSERT_EQ(after.size(), 400u);
+    EXPECT_TRUE(Distinct(after));
+    EXPECT_TRUE(AllWithin(after, 0, 499));
+    EXPECT_NE(after, before);
+    EXPECT_EQ(host.SortValues(19), other);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+    EXPECT_EQ(ui.view.log,
+              (std::vector<std::string>{"pointer 11", "disable cmdAbbruch",
+                                        "enable cmdWeiderherstellen", "enable cmdAbbruch",
+                                        "pointer 0"}));
+    EXPECT_EQ(ui.events.passes, 1);
+}
+
+TEST_F(Shuffle, SmallPlaylistsStayWithinCountPlusNinetyNine) {
+    StartOn(1);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(Shuffle(), std::nullopt);
+        const auto after = host.SortValues(17);
+        ASSERT_EQ(after.size(), 1u);
+        EXPECT_TRUE(AllWithin(after, 0, 100));
+    }
+}
+
+TEST_F(Shuffle, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestore) {
+    StartOn(0);
+    EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+    EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
+    EXPECT_EQ(ui.form.SavedCount, 0);
+    ASSERT_TRUE(ui.form.SavedOrder.has_value());
+    EXPECT_EQ(ui.form.SavedOrder->size(), 2u);
+    EXPECT_EQ(host.SortValues(19), other);
+}
+
+TEST_F(Shuffle, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
+    StartOn(50);
+    host.Db().exec("update pl_name set grid = -1 where nid = 17");
+    EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_EQ(host.SortValues(17), before);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+    EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
+
+    // It stays -1, even when the playlist comes back.
+    host.Db().exec("update pl_name set grid = 0 where nid = 17");
+    EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(host.SortValues(17), before);
+}
+
+TEST_F(Shuffle, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
+    StartOn(30);
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.form.SavedCount, 30);
+    auto saved = before;
+    saved.push_back(0);
+    saved.push_back(0);
+    EXPECT_EQ(ui.form.SavedOrder, saved);
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.form.SavedCount, 30);
+    EXPECT_EQ(ui.form.SavedOrder, saved);
+}
+
+TEST_F(Shuffle, EveryRunDrawsTheSameValuesForTheSameSize) {
+    StartOn(200);
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    const auto firstRun = host.SortValues(17);
+
+    host.Db().exec("update pl_all set sid = plid where pnid = 17");
+    FormUnderTest secondRun;
+    secondRun.windows.live = {kHostDB};
+    secondRun.process.commandLine = "17";
+    ASSERT_EQ(secondRun.Fire(FormEvent::Load), std::nullopt);
+    ASSERT_EQ(secondRun.Fire(FormEvent::ShuffelClick), std::nullopt);
+    EXPECT_EQ(host.SortValues(17), firstRun);
+}
+
+TEST_F(Shuffle, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
+    StartOn(10);
+    host.WriteIni(0x1800001, 0);
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.message.sent,
+              (std::vector<SentMessage>{{0x1800001, 1042, 211, 0}, {0, 1042, 211, 0}}));
+}
+
+TEST_F(Shuffle, AFailureWhileWritingLeavesEveryValueAsItWas) {
+    StartOn(100);
+    // The host's database refuses the 60th write.
+    host.Db().exec("create table writes (n integer)");
+    host.Db().exec("insert into writes values (0)");
+    host.Db().exec("create trigger refuse before update of sid on pl_all begin "
+                   "update writes set n = n + 1; "
+                   "select raise(abort, 'refused') where (select n from writes) >= 60; end");
+    EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);
+    ASSERT_EQ(ui.lifetime.errors.size(), 1u);
+    EXPECT_EQ(host.SortValues(17), before);
+    EXPECT_TRUE(ui.message.sent.empty());
+    EXPECT_FALSE(ui.view.Enabled(Button::Weiderherstellen));
+}
+
+TEST_F(Shuffle, ClicksAndTicksWaitingAtTheYieldRunInFull) {
+    StartOn(20);
+    // A second shuffle click waits while the first one works.
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::ShuffelClick); });
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(ui.message.sent.size(), 4u);
+    EXPECT_EQ(ui.events.passes, 2);
+
+    // A restore click waiting at the yield of a shuffle restores the saved order, and the
+    // outer shuffle then notifies last.
+    const auto savedBefore = before;
+    ui.message.sent.clear();
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::WeiderherstellenClick); });
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(host.SortValues(17), savedBefore);
+    EXPECT_EQ(ui.message.sent,
+              (std::vector<SentMessage>{{kHostDB, 1042, 0, 0},
+                                        {kHostDJ, 1042, 0, 0},
+                                        {kHostDB, 1042, 211, 0},
+                                        {kHostDJ, 1042, 211, 0}}));
+}
+
+TEST_F(Shuffle, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {
+    StartOn(20);
+    ui.windows.live = {};
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::Timer1); });
+    EXPECT_EQ(Shuffle(), ExitCode::NoHostWindow);
+    EXPECT_TRUE(ui.message.sent.empty());
+    EXPECT_TRUE(Distinct(host.SortValues(17)));
+    EXPECT_NE(host.SortValues(17), before) << "the writes were already committed";
+}
+
+} // namespace
+} // namespace karusello::test
