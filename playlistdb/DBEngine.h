@@ -2,6 +2,7 @@
 
 #include "playlistdb/Database.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,17 @@ public:
     std::unique_ptr<Database> OpenDatabase(const std::string& path);
     // With dbRefreshCache: makes sure that what was written is in the file for other readers.
     void Idle(int option);
+
+    // How long an operation waits for a lock that another process holds before it fails with
+    // DbLocked; applies to databases opened afterwards.
+    void SetBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
+    std::chrono::milliseconds BusyTimeout() const { return busyTimeout_; }
+
+    static constexpr std::chrono::milliseconds kDefaultBusyTimeout{10000};
+
+private:
+    std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;
+    std::string lastPath_;
 };
 
 DBEngine& SharedDBEngine();

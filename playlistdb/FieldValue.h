@@ -23,9 +23,9 @@ public:
     std::int32_t ToInt32() const;
     // As text (numbers in their decimal form). Null: InvalidUseOfNull.
     std::string ToText() const;
-    // Compares with a number as the original engine's variant comparison does; a null value
-    // cannot be compared and yields std::nullopt-like false through EqualsNumber's result.
-    // Returns: 1 equal, 0 not equal, -1 not comparable (null).
+    // Compares with a number, as the test "grid = -1" needs it: 1 equal, 0 not equal, -1 when
+    // the value is null and cannot be compared. A text is compared as the number it spells;
+    // a text that is no number: TypeMismatch.
     int CompareEqual(double number) const;
 
 private:

@@ -1,0 +1,204 @@
+#include "playlistdb/Recordset.h"
+
+#include "config/RuntimeError.h"
+#include "playlistdb/Connection.h"
+#include "playlistdb/PreparedQuery.h"
+#include "playlistdb/RowWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <sqlite3.h>
+#include <utility>
+#include <vector>
+
+namespace karusello::dao {
+
+namespace {
+
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+FieldValue ColumnValue(sqlite3_stmt* statement, int index) {
+    switch (sqlite3_column_type(statement, index)) {
+    case SQLITE_INTEGER:
+        return FieldValue(static_cast<std::int64_t>(sqlite3_column_int64(statement, index)));
+    case SQLITE_FLOAT:
+        return FieldValue(sqlite3_column_double(statement, index));
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, index));
+        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(statement, index));
+        return FieldValue(std::string(bytes != nullptr ? bytes : "", size));
+    }
+    default:
+        return FieldValue();
+    }
+}
+
+} // namespace
+
+// The select statement is stepped row by row; only the current row is in memory.
+//
+// Writing the current row while the select goes on stepping is safe for the queries that this
+// program runs: an UPDATE ... WHERE rowid=? on the same connection changes only the row just
+// read, and only a field that is no part of the order the scan follows. The entry query walks
+// the playlist by plid (through an index on (pnid, plid) or the table's rowid order), and sid is
+// in neither key, so no row moves within the scan and none is seen twice or skipped. Where an
+// ORDER BY needs a sort, SQLite's sorter has read every row before the first one is returned,
+// so later writes cannot reach the rows still to come either.
+struct Recordset::Impl {
+    std::shared_ptr<Connection> connection;
+    PreparedQuery query;
+    std::unique_ptr<RowWriter> writer;
+    bool eof = true;
+    bool closed = false;
+    bool editing = false;
+    std::int32_t position = 0;
+    // Field values set since Edit, and those written by Update to the current row.
+    std::vector<std::pair<int, std::int32_t>> pending;
+    std::vector<std::pair<int, std::int32_t>> written;
+
+    void Step() {
+        const int rc = sqlite3_step(query.statement.get());
+        if (rc == SQLITE_ROW) {
+            eof = false;
+            return;
+        }
+        eof = true;
+        std::optional<RuntimeError> error;
+        if (rc != SQLITE_DONE) {
+            error = connection->Error(rc);
+        }
+        // Ends the statement's read at once, so that it holds no lock on the file.
+        sqlite3_reset(query.statement.get());
+        if (error) {
+            throw *error;
+        }
+    }
+
+    void RequireOpen() const {
+        if (closed) {
+            throw RuntimeError(errnum::DbGeneric, "Die Datensatzgruppe ist geschlossen.");
+        }
+    }
+
+    void RequireCurrentRow() const {
+        RequireOpen();
+        if (eof) {
+            throw RuntimeError(errnum::DbNoCurrentRecord);
+        }
+    }
+
+    int FieldIndex(const std::string& name) const {
+        const auto& names = query.fieldNames;
+        const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+            return SameNameIgnoringCase(n, name);
+        });
+        if (found == names.end()) {
+            throw RuntimeError(errnum::DbItemNotFound,
+                               StandardErrorText(errnum::DbItemNotFound) + " ('" + name + "')");
+        }
+        return static_cast<int>(found - names.begin());
+    }
+
+    static const std::int32_t* Find(const std::vector<std::pair<int, std::int32_t>>& values,
+                                    int field) {
+        const auto found = std::find_if(values.begin(), values.end(),
+                                        [&](const auto& entry) { return entry.first == field; });
+        return found != values.end() ? &found->second : nullptr;
+    }
+};
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& sql)
+    : impl_(std::make_unique<Impl>()) {
+    impl_->connection = std::move(connection);
+    impl_->query = PrepareQuery(*impl_->connection, sql);
+    impl_->Step();
+}
+
+Recordset::~Recordset() = default;
+
+bool Recordset::Eof() const {
+    return impl_->closed || impl_->eof;
+}
+
+void Recordset::MoveNext() {
+    impl_->RequireCurrentRow();
+    impl_->editing = false;
+    impl_->pending.clear();
+    impl_->written.clear();
+    ++impl_->position;
+    impl_->Step();
+}
+
+std::int32_t Recordset::AbsolutePosition() const {
+    impl_->RequireOpen();
+    return impl_->eof ? -1 : impl_->position;
+}
+
+FieldValue Recordset::Fields(const std::string& name) const {
+    impl_->RequireCurrentRow();
+    const int field = impl_->FieldIndex(name);
+    if (const std::int32_t* value = Impl::Find(impl_->pending, field)) {
+        return FieldValue(std::int64_t{*value});
+    }
+    if (const std::int32_t* value = Impl::Find(impl_->written, field)) {
+        return FieldValue(std::int64_t{*value});
+    }
+    return ColumnValue(impl_->query.statement.get(), impl_->query.firstField + field);
+}
+
+void Recordset::Edit() {
+    impl_->RequireCurrentRow();
+    if (!impl_->query.Updatable()) {
+        throw RuntimeError(errnum::DbReadOnly,
+                           StandardErrorText(errnum::DbReadOnly) +
+                               " (Die Abfrage liest nicht Zeilen aus genau einer Tabelle.)");
+    }
+    impl_->editing = true;
+    impl_->pending.clear();
+}
+
+void Recordset::SetField(const std::string& name, std::int32_t value) {
+    impl_->RequireCurrentRow();
+    if (!impl_->editing) {
+        throw RuntimeError(errnum::DbUpdateWithoutEdit);
+    }
+    const int field = impl_->FieldIndex(name);
+    auto& pending = impl_->pending;
+    std::erase_if(pending, [&](const auto& entry) { return entry.first == field; });
+    pending.emplace_back(field, value);
+}
+
+void Recordset::Update() {
+    impl_->RequireCurrentRow();
+    if (!impl_->editing) {
+        throw RuntimeError(errnum::DbUpdateWithoutEdit);
+    }
+    if (!impl_->pending.empty()) {
+        if (!impl_->writer) {
+            impl_->writer = std::make_unique<RowWriter>(impl_->connection, impl_->query);
+        }
+        const std::int64_t rowid = sqlite3_column_int64(impl_->query.statement.get(), 0);
+        impl_->writer->Write(rowid, impl_->pending);
+    }
+    for (const auto& entry : impl_->pending) {
+        std::erase_if(impl_->written, [&](const auto& w) { return w.first == entry.first; });
+        impl_->written.push_back(entry);
+    }
+    impl_->pending.clear();
+    impl_->editing = false;
+}
+
+void Recordset::Close() {
+    impl_->writer.reset();
+    impl_->query.statement.reset();
+    impl_->closed = true;
+}
+
+} // namespace karusello::dao

@@ -1,0 +1,150 @@
+#include "HostDatabase.h"
+
+#include "playlistdb/PlaylistQueries.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace karusello::dao {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ErrorOf;
+using ::testing::HasSubstr;
+
+class OpenDatabaseTest : public test::HostDatabaseTest {
+protected:
+    std::string WriteFile(const std::string& name, const std::string& content) {
+        const fs::path file = folder_.Path() / name;
+        std::ofstream(file, std::ios::binary) << content;
+        return file.string();
+    }
+
+    static std::string Content(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    RuntimeError OpenError(const std::string& file) {
+        return ErrorOf([&] { engine_.OpenDatabase(file); });
+    }
+};
+
+// A Jet 4 file begins with four bytes and then names its engine.
+std::string AccessHeader(const std::string& engine) {
+    std::string header("\x00\x01\x00\x00", 4);
+    header += engine;
+    header += std::string(2048 - header.size(), '\0');
+    return header;
+}
+
+TEST_F(OpenDatabaseTest, AMissingFileIsReportedAndNotCreated) {
+    const std::string missing = (folder_.Path() / "fehlt.mdb").string();
+    const RuntimeError error = OpenError(missing);
+    EXPECT_EQ(error.Number(), errnum::DbFileNotFound);
+    EXPECT_EQ(error.Text(), "Datei '" + missing + "' nicht gefunden.");
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(missing + "-journal"));
+
+    EXPECT_EQ(OpenError("").Number(), errnum::DbFileNotFound);
+    EXPECT_EQ(OpenError(":memory:").Number(), errnum::DbFileNotFound);
+    EXPECT_FALSE(fs::exists(":memory:"));
+}
+
+TEST_F(OpenDatabaseTest, FilesOfAnotherKindAreNamedAndLeftUntouched) {
+    const std::string jet = WriteFile("jet.mdb", AccessHeader("Standard Jet DB"));
+    const std::string ace = WriteFile("ace.accdb", AccessHeader("Standard ACE DB"));
+    const std::string empty = WriteFile("leer.mdb", "");
+    const std::string text =
+        WriteFile("text.mdb", "[Global]\r\nDBName=x\r\n" + std::string(200, 'x'));
+    const std::string shortSqlite = WriteFile("kurz.mdb", std::string("SQLite format 3\0abc", 19));
+
+    const RuntimeError jetError = OpenError(jet);
+    EXPECT_EQ(jetError.Number(), errnum::DbUnrecognizedFormat);
+    EXPECT_EQ(jetError.Text(), "Nicht erkennbares Datenbankformat '" + jet +
+                                   "': eine Microsoft-Access-Datenbank (Jet), keine "
+                                   "SQLite-Datenbank.");
+    EXPECT_THAT(OpenError(ace).Text(), HasSubstr("Microsoft-Access-Datenbank (ACE)"));
+    EXPECT_THAT(OpenError(empty).Text(), HasSubstr("eine leere Datei"));
+    EXPECT_THAT(OpenError(text).Text(), HasSubstr("unbekannter Dateiinhalt"));
+    EXPECT_THAT(OpenError(shortSqlite).Text(), HasSubstr("zu kurze Datei (19 Bytes)"));
+    for (const std::string& file : {ace, empty, text, shortSqlite}) {
+        EXPECT_EQ(OpenError(file).Number(), errnum::DbUnrecognizedFormat) << file;
+    }
+
+    // Nothing was written: the contents are as before, and no journal was left beside them.
+    EXPECT_EQ(Content(jet), AccessHeader("Standard Jet DB"));
+    EXPECT_EQ(fs::file_size(empty), 0U);
+    for (const std::string& file : {jet, ace, empty, text, shortSqlite}) {
+        EXPECT_FALSE(fs::exists(file + "-journal")) << file;
+        EXPECT_FALSE(fs::exists(file + "-wal")) << file;
+    }
+}
+
+TEST_F(OpenDatabaseTest, AFolderOrAPipeIsNoDatabase) {
+    const fs::path sub = folder_.Path() / "ordner.mdb";
+    fs::create_directory(sub);
+    const RuntimeError folderError = OpenError(sub.string());
+    EXPECT_EQ(folderError.Number(), errnum::DbUnrecognizedFormat);
+    EXPECT_THAT(folderError.Text(), HasSubstr("ein Ordner"));
+
+    const fs::path pipe = folder_.Path() / "pipe.mdb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // Reading a pipe without a writer would block; it is refused before that.
+    EXPECT_EQ(OpenError(pipe.string()).Number(), errnum::DbUnrecognizedFormat);
+}
+
+TEST_F(OpenDatabaseTest, AnSqliteFileWithABrokenBodyFailsWhenRead) {
+    std::string content = Content(path_);
+    // Keep the header, spoil every page after the first.
+    for (std::size_t i = 4096; i < content.size(); ++i) {
+        content[i] = static_cast<char>(0xA5);
+    }
+    const std::string broken = WriteFile("kaputt.mdb", content);
+    auto db = engine_.OpenDatabase(broken);
+    const int number = ErrorOf([&] {
+                           auto rs = db->OpenRecordset(EntryQuery(17));
+                           while (!rs->Eof()) {
+                               rs->MoveNext();
+                           }
+                       }).Number();
+    EXPECT_TRUE(number == errnum::DbCannotOpen || number == errnum::DbUnrecognizedFormat) << number;
+}
+
+TEST_F(OpenDatabaseTest, AValidFileOpensAndReadsThroughSymbolicLinks) {
+    const fs::path link = folder_.Path() / "verweis.mdb";
+    fs::create_symlink(path_, link);
+    auto db = engine_.OpenDatabase(link.string());
+    auto rs = db->OpenRecordset(NameQuery(17));
+    ASSERT_FALSE(rs->Eof());
+    EXPECT_EQ(rs->Fields("Name").ToText(), "Morgenshow");
+}
+
+TEST_F(OpenDatabaseTest, WritingAReadOnlyDatabaseFailsWithDbReadOnly) {
+    AddEntries(17, 1, 3);
+    if (geteuid() != 0) {
+        fs::permissions(path_, fs::perms::owner_read);
+        auto db = engine_.OpenDatabase(path_);
+        auto rs = db->OpenRecordset(EntryQuery(17));
+        rs->Edit();
+        rs->SetField("sid", 5);
+        EXPECT_EQ(ErrorOf([&] { rs->Update(); }).Number(), errnum::DbReadOnly);
+        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    }
+    // The owner can always write the file as root; the connection is made read-only instead.
+    auto db = engine_.OpenDatabase(path_);
+    db->OpenRecordset("PRAGMA query_only = 1");
+    auto rs = db->OpenRecordset(EntryQuery(17));
+    rs->Edit();
+    rs->SetField("sid", 5);
+    const RuntimeError error = ErrorOf([&] { rs->Update(); });
+    EXPECT_EQ(error.Number(), errnum::DbReadOnly);
+    EXPECT_THAT(error.Text(), HasSubstr("readonly"));
+    EXPECT_EQ(Entries(17).front().sid, 10);
+}
+
+} // namespace
+} // namespace karusello::dao
