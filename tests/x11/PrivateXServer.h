@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+namespace karusello::test {
+
+// An Xvfb of the test's own, for tests that change what the whole display sees (a window
+// manager of their own), so that they never disturb other tests on the shared display.
+class PrivateXServer {
+public:
+    PrivateXServer();
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    // False when no Xvfb could be started (not installed, for instance).
+    bool Running() const { return !display_.empty(); }
+    // ":N"
+    const std::string& Display() const { return display_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+} // namespace karusello::test
