@@ -8,7 +8,7 @@ namespace karusello {
 
 enum class Button { Shuffel, Abbruch, Weiderherstellen };
 
-inline constexpr int vbDefault = 0;   // mouse pointer: the default arrow
+inline constexpr int vbDefault = 0;    // mouse pointer: the default arrow
 inline constexpr int vbHourglass = 11; // mouse pointer: busy
 
 // The window frmRandomPL and its controls, as the workflow drives them. Texts are UTF-8.

@@ -67,9 +67,8 @@ void frmRandomPL::Fire(FormEvent event) {
         s_.lifetime.ReportError(RuntimeError(errnum::OutOfMemory));
         s_.lifetime.EndProgram(ExitCode::ErrorReport);
     } catch (const std::exception& error) {
-        s_.lifetime.ReportError(
-            RuntimeError(errnum::InternalError, StandardErrorText(errnum::InternalError) + ": " +
-                                                    error.what()));
+        s_.lifetime.ReportError(RuntimeError(
+            errnum::InternalError, StandardErrorText(errnum::InternalError) + ": " + error.what()));
         s_.lifetime.EndProgram(ExitCode::ErrorReport);
     }
 }

@@ -26,7 +26,7 @@ class RandomSource;
 // process, the event loop, the host message control and the end of the program.
 struct FormServices {
     FormView& view;
-    SkinControl& skin;   // Skin1
+    SkinControl& skin; // Skin1
     WindowSystem& windows;
     ProcessInfo& process;
     EventPump& events;

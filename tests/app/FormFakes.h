@@ -24,17 +24,15 @@ struct EndedInTest {
 class FakeFormView : public FormView {
 public:
     WindowHandle Handle() override { return 100; }
-    void SetCaption(const std::string& caption) override { this->caption = caption; }
+    void SetCaption(const std::string& text) override { caption = text; }
     void SetButtonCaption(Button button, const std::string& text) override {
         captions[button] = text;
     }
-    void SetButtonEnabled(Button button, bool enabled) override {
-        this->enabled[button] = enabled;
-        log.push_back(std::string(enabled ? "enable " : "disable ") + Name(button));
+    void SetButtonEnabled(Button button, bool on) override {
+        enabled[button] = on;
+        log.push_back(std::string(on ? "enable " : "disable ") + Name(button));
     }
-    void SetMousePointer(int style) override {
-        log.push_back("pointer " + std::to_string(style));
-    }
+    void SetMousePointer(int style) override { log.push_back("pointer " + std::to_string(style)); }
     void SetLabelText(const std::string& text) override {
         label = text;
         log.push_back("label");

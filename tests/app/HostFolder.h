@@ -29,7 +29,8 @@ public:
     std::filesystem::path DbPath() const { return path_ / "brisolan.mdb"; }
 
     // Writes the INI file with the plug-in installed and the two host handles.
-    void WriteIni(std::int32_t handleDB, std::int32_t handleDJ, const std::string& exe = "karusello");
+    void WriteIni(std::int32_t handleDB, std::int32_t handleDJ,
+                  const std::string& exe = "karusello");
     void WriteIniText(const std::string& text);
     std::string ReadIniText() const;
 

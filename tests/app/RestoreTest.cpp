@@ -3,9 +3,9 @@
 namespace karusello::test {
 namespace {
 
-using Restore = PlaylistFixture;
+using RestoreFlow = PlaylistFixture;
 
-TEST_F(Restore, PutsBackTheOrderFromBeforeTheFirstShuffle) {
+TEST_F(RestoreFlow, PutsBackTheOrderFromBeforeTheFirstShuffle) {
     StartOn(50);
     ASSERT_EQ(Shuffle(), std::nullopt);
     ASSERT_EQ(Shuffle(), std::nullopt);
@@ -23,7 +23,7 @@ TEST_F(Restore, PutsBackTheOrderFromBeforeTheFirstShuffle) {
     EXPECT_EQ(host.SortValues(19), other);
 }
 
-TEST_F(Restore, MatchesEntriesByPositionWhenThePlaylistChanged) {
+TEST_F(RestoreFlow, MatchesEntriesByPositionWhenThePlaylistChanged) {
     StartOn(10);
     ASSERT_EQ(Shuffle(), std::nullopt);
     // The third entry is deleted: every later entry gets the value saved for the one before
@@ -43,7 +43,7 @@ TEST_F(Restore, MatchesEntriesByPositionWhenThePlaylistChanged) {
     EXPECT_EQ(values[11], 0);
 }
 
-TEST_F(Restore, ThreeAddedEntriesFailAndChangeNothing) {
+TEST_F(RestoreFlow, ThreeAddedEntriesFailAndChangeNothing) {
     StartOn(10);
     ASSERT_EQ(Shuffle(), std::nullopt);
     host.AddEntries(17, 3, 50);
@@ -57,7 +57,7 @@ TEST_F(Restore, ThreeAddedEntriesFailAndChangeNothing) {
     EXPECT_FALSE(ui.view.Enabled(Button::Weiderherstellen));
 }
 
-TEST_F(Restore, OfADeletedPlaylistWritesNothingButNotifies) {
+TEST_F(RestoreFlow, OfADeletedPlaylistWritesNothingButNotifies) {
     StartOn(10);
     ASSERT_EQ(Shuffle(), std::nullopt);
     host.Db().exec("delete from pl_name where nid = 17");
@@ -69,7 +69,7 @@ TEST_F(Restore, OfADeletedPlaylistWritesNothingButNotifies) {
     EXPECT_EQ(ui.message.sent, Notified(0));
 }
 
-TEST_F(Restore, AShuffleClickWaitingAtTheYieldRunsInFull) {
+TEST_F(RestoreFlow, AShuffleClickWaitingAtTheYieldRunsInFull) {
     StartOn(20);
     ASSERT_EQ(Shuffle(), std::nullopt);
     ui.message.sent.clear();
@@ -77,11 +77,10 @@ TEST_F(Restore, AShuffleClickWaitingAtTheYieldRunsInFull) {
     ASSERT_EQ(Restore(), std::nullopt);
     EXPECT_NE(host.SortValues(17), before) << "the waiting shuffle ran after the restore";
     EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
-    EXPECT_EQ(ui.message.sent,
-              (std::vector<SentMessage>{{kHostDB, 1042, 211, 0},
-                                        {kHostDJ, 1042, 211, 0},
-                                        {kHostDB, 1042, 0, 0},
-                                        {kHostDJ, 1042, 0, 0}}));
+    EXPECT_EQ(ui.message.sent, (std::vector<SentMessage>{{kHostDB, 1042, 211, 0},
+                                                         {kHostDJ, 1042, 211, 0},
+                                                         {kHostDB, 1042, 0, 0},
+                                                         {kHostDJ, 1042, 0, 0}}));
 }
 
 } // namespace

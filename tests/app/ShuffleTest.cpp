@@ -3,9 +3,9 @@
 namespace karusello::test {
 namespace {
 
-using Shuffle = PlaylistFixture;
+using ShuffleFlow = PlaylistFixture;
 
-TEST_F(Shuffle, GivesEveryEntryANewDistinctValueAndNotifiesBothHostWindows) {
+TEST_F(ShuffleFlow, GivesEveryEntryANewDistinctValueAndNotifiesBothHostWindows) {
     StartOn(400);
     ui.view.log.clear();
     EXPECT_EQ(Shuffle(), std::nullopt);
@@ -17,14 +17,13 @@ TEST_F(Shuffle, GivesEveryEntryANewDistinctValueAndNotifiesBothHostWindows) {
     EXPECT_NE(after, before);
     EXPECT_EQ(host.SortValues(19), other);
     EXPECT_EQ(ui.message.sent, Notified(211));
-    EXPECT_EQ(ui.view.log,
-              (std::vector<std::string>{"pointer 11", "disable cmdAbbruch",
-                                        "enable cmdWeiderherstellen", "enable cmdAbbruch",
-                                        "pointer 0"}));
+    EXPECT_EQ(ui.view.log, (std::vector<std::string>{"pointer 11", "disable cmdAbbruch",
+                                                     "enable cmdWeiderherstellen",
+                                                     "enable cmdAbbruch", "pointer 0"}));
     EXPECT_EQ(ui.events.passes, 1);
 }
 
-TEST_F(Shuffle, SmallPlaylistsStayWithinCountPlusNinetyNine) {
+TEST_F(ShuffleFlow, SmallPlaylistsStayWithinCountPlusNinetyNine) {
     StartOn(1);
     for (int i = 0; i < 20; ++i) {
         ASSERT_EQ(Shuffle(), std::nullopt);
@@ -34,7 +33,7 @@ TEST_F(Shuffle, SmallPlaylistsStayWithinCountPlusNinetyNine) {
     }
 }
 
-TEST_F(Shuffle, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestore) {
+TEST_F(ShuffleFlow, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestore) {
     StartOn(0);
     EXPECT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.message.sent, Notified(211));
@@ -45,7 +44,7 @@ TEST_F(Shuffle, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestore) {
     EXPECT_EQ(host.SortValues(19), other);
 }
 
-TEST_F(Shuffle, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
+TEST_F(ShuffleFlow, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     StartOn(50);
     host.Db().exec("update pl_name set grid = -1 where nid = 17");
     EXPECT_EQ(Shuffle(), std::nullopt);
@@ -60,7 +59,7 @@ TEST_F(Shuffle, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     EXPECT_EQ(host.SortValues(17), before);
 }
 
-TEST_F(Shuffle, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
+TEST_F(ShuffleFlow, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
     StartOn(30);
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.SavedCount, 30);
@@ -73,7 +72,7 @@ TEST_F(Shuffle, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
     EXPECT_EQ(ui.form.SavedOrder, saved);
 }
 
-TEST_F(Shuffle, EveryRunDrawsTheSameValuesForTheSameSize) {
+TEST_F(ShuffleFlow, EveryRunDrawsTheSameValuesForTheSameSize) {
     StartOn(200);
     ASSERT_EQ(Shuffle(), std::nullopt);
     const auto firstRun = host.SortValues(17);
@@ -87,7 +86,7 @@ TEST_F(Shuffle, EveryRunDrawsTheSameValuesForTheSameSize) {
     EXPECT_EQ(host.SortValues(17), firstRun);
 }
 
-TEST_F(Shuffle, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
+TEST_F(ShuffleFlow, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
     StartOn(10);
     host.WriteIni(0x1800001, 0);
     ASSERT_EQ(Shuffle(), std::nullopt);
@@ -95,7 +94,7 @@ TEST_F(Shuffle, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
               (std::vector<SentMessage>{{0x1800001, 1042, 211, 0}, {0, 1042, 211, 0}}));
 }
 
-TEST_F(Shuffle, AFailureWhileWritingLeavesEveryValueAsItWas) {
+TEST_F(ShuffleFlow, AFailureWhileWritingLeavesEveryValueAsItWas) {
     StartOn(100);
     // The host's database refuses the 60th write.
     host.Db().exec("create table writes (n integer)");
@@ -110,7 +109,7 @@ TEST_F(Shuffle, AFailureWhileWritingLeavesEveryValueAsItWas) {
     EXPECT_FALSE(ui.view.Enabled(Button::Weiderherstellen));
 }
 
-TEST_F(Shuffle, ClicksAndTicksWaitingAtTheYieldRunInFull) {
+TEST_F(ShuffleFlow, ClicksAndTicksWaitingAtTheYieldRunInFull) {
     StartOn(20);
     // A second shuffle click waits while the first one works.
     ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::ShuffelClick); });
@@ -125,14 +124,13 @@ TEST_F(Shuffle, ClicksAndTicksWaitingAtTheYieldRunInFull) {
     ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::WeiderherstellenClick); });
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(host.SortValues(17), savedBefore);
-    EXPECT_EQ(ui.message.sent,
-              (std::vector<SentMessage>{{kHostDB, 1042, 0, 0},
-                                        {kHostDJ, 1042, 0, 0},
-                                        {kHostDB, 1042, 211, 0},
-                                        {kHostDJ, 1042, 211, 0}}));
+    EXPECT_EQ(ui.message.sent, (std::vector<SentMessage>{{kHostDB, 1042, 0, 0},
+                                                         {kHostDJ, 1042, 0, 0},
+                                                         {kHostDB, 1042, 211, 0},
+                                                         {kHostDJ, 1042, 211, 0}}));
 }
 
-TEST_F(Shuffle, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {
+TEST_F(ShuffleFlow, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {
     StartOn(20);
     ui.windows.live = {};
     ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::Timer1); });

@@ -89,11 +89,16 @@ TEST_F(Startup, NeedsAtLeastOneLiveHostWindow) {
 
 TEST_F(Startup, ReadsThePlaylistIdentifierByTheNumberRule) {
     const std::vector<std::pair<std::string, std::optional<ExitCode>>> cases = {
-        {"", ExitCode::NoPlaylistId},      {"0", ExitCode::NoPlaylistId},
-        {"abc", ExitCode::NoPlaylistId},   {"12abc", std::nullopt},
-        {"1 2", std::nullopt},             {"2.5", std::nullopt},
-        {"3.5", std::nullopt},             {"-1", ExitCode::PlaylistCheck},
-        {"99", ExitCode::PlaylistCheck},   {"9999999999", ExitCode::ErrorReport},
+        {"", ExitCode::NoPlaylistId},
+        {"0", ExitCode::NoPlaylistId},
+        {"abc", ExitCode::NoPlaylistId},
+        {"12abc", std::nullopt},
+        {"1 2", std::nullopt},
+        {"2.5", std::nullopt},
+        {"3.5", std::nullopt},
+        {"-1", ExitCode::PlaylistCheck},
+        {"99", ExitCode::PlaylistCheck},
+        {"9999999999", ExitCode::ErrorReport},
         {"2147483648", ExitCode::ErrorReport}};
     const std::map<std::string, std::int32_t> expectedId = {
         {"12abc", 12}, {"1 2", 12}, {"2.5", 2}, {"3.5", 4}};
@@ -157,9 +162,9 @@ TEST_F(Startup, SkinsTheWindowWhenTheSkinFileExists) {
     std::filesystem::create_directory(host.Path() / "skin");
     std::ofstream(host.Path() / "skin" / "brisolan.skn") << "[Colors]\n";
     EXPECT_EQ(Load(), std::nullopt);
-    EXPECT_EQ(ui.skin.calls, (std::vector<std::string>{
-                                 "load " + (host.Path() / "skin" / "brisolan.skn").string(),
-                                 "apply 100"}));
+    EXPECT_EQ(ui.skin.calls,
+              (std::vector<std::string>{"load " + (host.Path() / "skin" / "brisolan.skn").string(),
+                                        "apply 100"}));
 
     FormUnderTest rejected;
     rejected.windows.live = {kDB};
