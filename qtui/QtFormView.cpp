@@ -1,0 +1,80 @@
+#include "qtui/QtFormView.h"
+
+#include "config/RuntimeError.h"
+#include "qtui/RandomPLWindow.h"
+#include "qtui/WidgetByHandle.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace karusello {
+
+namespace {
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+WindowHandle QtFormView::Handle() {
+    return HandleOf(window_);
+}
+
+void QtFormView::SetCaption(const std::string& caption) {
+    window_.setWindowTitle(FromUtf8(caption));
+}
+
+QPushButton& QtFormView::ButtonOf(Button button) {
+    switch (button) {
+    case Button::Shuffel:
+        return window_.cmdShuffel();
+    case Button::Abbruch:
+        return window_.cmdAbbruch();
+    case Button::Weiderherstellen:
+        break;
+    }
+    return window_.cmdWeiderherstellen();
+}
+
+void QtFormView::SetButtonCaption(Button button, const std::string& caption) {
+    ButtonOf(button).setText(FromUtf8(caption));
+}
+
+void QtFormView::SetButtonEnabled(Button button, bool enabled) {
+    ButtonOf(button).setEnabled(enabled);
+}
+
+// The busy pointer is shown over the whole application, as the hourglass was, and is set at
+// most once so that the default pointer always comes back with one call.
+void QtFormView::SetMousePointer(int style) {
+    const bool busy = style == vbHourglass;
+    if (busy == busyPointer_) {
+        return;
+    }
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+    busyPointer_ = busy;
+}
+
+void QtFormView::SetLabelText(const std::string& text) {
+    window_.SkinLabel1().setText(FromUtf8(text));
+}
+
+WindowHandle QtFormView::LabelHandle() {
+    return HandleOf(window_.SkinLabel1());
+}
+
+// Switching redrawing on again schedules one repaint; a redraw asked for right after it (the
+// skin's) is merged with it.
+void QtFormView::SetRedraw(WindowHandle window, bool on) {
+    QWidget* widget = WidgetByHandle(window);
+    if (widget == nullptr) {
+        throw RuntimeError(errnum::InvalidProcedureCall);
+    }
+    widget->setUpdatesEnabled(on);
+}
+
+} // namespace karusello
