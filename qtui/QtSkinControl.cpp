@@ -1,0 +1,60 @@
+#include "qtui/QtSkinControl.h"
+
+#include "config/RuntimeError.h"
+#include "qtui/SkinFile.h"
+#include "qtui/SkinLook.h"
+#include "qtui/WidgetByHandle.h"
+
+#include <QWidget>
+
+namespace karusello {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// An image that cannot be read is left out: the client area keeps the skin's colour.
+QImage LoadBackground(const std::string& path) {
+    if (path.empty()) {
+        return {};
+    }
+    return QImage(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+QWidget& RequireWidget(WindowHandle handle) {
+    QWidget* widget = WidgetByHandle(handle);
+    if (widget == nullptr) {
+        throw RuntimeError(errnum::InvalidProcedureCall,
+                           StandardErrorText(errnum::InvalidProcedureCall) +
+                               ": kein Fenster mit dem Handle " + std::to_string(handle));
+    }
+    return *widget;
+}
+
+} // namespace
+
+void QtSkinControl::LoadSkin(const std::string& path) {
+    SkinSettings settings = ParseSkin(ReadSkinFile(path), FolderOf(path));
+    background_ = LoadBackground(settings.backgroundImage);
+    settings_ = std::move(settings);
+}
+
+// A file that showed nothing of our format leaves the window as it is.
+void QtSkinControl::ApplySkin(WindowHandle window) {
+    QWidget& widget = RequireWidget(window);
+    if (settings_.recognised) {
+        ApplySkinLook(widget, settings_, background_);
+    }
+}
+
+void QtSkinControl::RedrawSkinned(WindowHandle window) {
+    RequireWidget(window).repaint();
+}
+
+} // namespace karusello

@@ -1,0 +1,110 @@
+#include "qtui/SkinLook.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QWidget>
+
+namespace karusello {
+
+namespace {
+
+const QString FrameObjectName = QStringLiteral("karuselloSkinFrame");
+
+QColor ToQColor(const SkinColor& color) {
+    return QColor(color.r, color.g, color.b);
+}
+
+QColor Mix(const QColor& a, const QColor& b) {
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
+// Draws the skin's frame along the edge of the client area, over the background.
+class SkinFrame : public QObject {
+public:
+    SkinFrame(QWidget& window, QColor color, int width)
+        : QObject(&window), window_(window), color_(color), width_(width) {
+        setObjectName(FrameObjectName);
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            QPainter painter(&window_);
+            const QRect edge = window_.rect();
+            painter.fillRect(edge.x(), edge.y(), edge.width(), width_, color_);
+            painter.fillRect(edge.x(), edge.bottom() - width_ + 1, edge.width(), width_, color_);
+            painter.fillRect(edge.x(), edge.y(), width_, edge.height(), color_);
+            painter.fillRect(edge.right() - width_ + 1, edge.y(), width_, edge.height(), color_);
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QColor color_;
+    int width_;
+};
+
+QBrush ClientAreaBrush(const QWidget& window, const SkinSettings& skin, const QImage& image) {
+    if (image.isNull()) {
+        return QBrush(ToQColor(skin.m_BackColor));
+    }
+    if (skin.backgroundMode == BackgroundMode::Stretch) {
+        return QBrush(QPixmap::fromImage(
+            image.scaled(window.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    }
+    return QBrush(QPixmap::fromImage(image));
+}
+
+void ApplyClientArea(QWidget& window, const SkinSettings& skin, const QImage& image) {
+    QPalette palette = window.palette();
+    if (skin.m_bSkinClientArea) {
+        palette.setBrush(QPalette::Window, ClientAreaBrush(window, skin, image));
+        window.setAutoFillBackground(true);
+    }
+    palette.setColor(QPalette::WindowText, ToQColor(skin.m_ForeColor));
+    window.setPalette(palette);
+}
+
+QString ButtonStyleSheet(const SkinSettings& skin) {
+    const QColor panel = ToQColor(skin.m_PanelColor);
+    const QColor text = ToQColor(skin.m_PanelTextColor);
+    const bool flat = skin.buttonStyle == ButtonStyle::Flat;
+    const QColor border = skin.hasButtonBorder ? ToQColor(skin.buttonBorder)
+                          : flat               ? panel.darker(140)
+                                               : panel;
+    const QString line = flat ? QStringLiteral("1px solid") : QStringLiteral("2px outset");
+    const QString pressed = flat ? QStringLiteral("1px solid") : QStringLiteral("2px inset");
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: %3 %4;"
+                          " border-radius: %5px; padding: 1px 4px; }"
+                          " QPushButton:hover { background-color: %6; }"
+                          " QPushButton:pressed { background-color: %7; border: %8 %4; }"
+                          " QPushButton:focus { color: %2; }"
+                          " QPushButton:disabled { color: %9; }")
+        .arg(panel.name(), text.name(), line, border.name())
+        .arg(skin.buttonRadius)
+        .arg(panel.lighter(108).name(), panel.darker(112).name(), pressed, Mix(panel, text).name());
+}
+
+void ApplyFrame(QWidget& window, const SkinSettings& skin) {
+    delete window.findChild<SkinFrame*>(FrameObjectName, Qt::FindDirectChildrenOnly);
+    if (skin.frameWidth > 0) {
+        new SkinFrame(window, ToQColor(skin.frameColor), skin.frameWidth);
+    }
+}
+
+} // namespace
+
+void ApplySkinLook(QWidget& window, const SkinSettings& skin, const QImage& background) {
+    ApplyClientArea(window, skin, background);
+    const QString buttonStyle = ButtonStyleSheet(skin);
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        button->setStyleSheet(buttonStyle);
+    }
+    ApplyFrame(window, skin);
+    window.update();
+}
+
+} // namespace karusello
