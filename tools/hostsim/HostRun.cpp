@@ -1,0 +1,109 @@
+#include "tools/hostsim/HostRun.h"
+
+#include "tools/hostsim/CommandReader.h"
+#include "tools/hostsim/HostMessageFilter.h"
+#include "tools/hostsim/QtHostFrontEnd.h"
+#include "tools/hostsim/TerminationSignals.h"
+#include "tools/hostsim/core/HostController.h"
+#include "tools/hostsim/core/HostSetup.h"
+#include "tools/hostsim/core/NullFrontEnd.h"
+#include "tools/hostsim/core/ProcessPluginStarter.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+namespace karusello::hostsim {
+namespace {
+
+// The handles stay in the INI file exactly as long as this lives, however the host ends.
+class PublishedHandles {
+public:
+    PublishedHandles(HostIni& ini, const WindowHandles& handles) : ini_(ini), handles_(handles) {
+        ini_.PublishHandles(handles_);
+    }
+    ~PublishedHandles() {
+        try {
+            ini_.WithdrawHandles(handles_);
+        } catch (const std::exception& error) {
+            std::cerr << "hostsim: " << error.what() << std::endl;
+        }
+    }
+    PublishedHandles(const PublishedHandles&) = delete;
+    PublishedHandles& operator=(const PublishedHandles&) = delete;
+
+private:
+    HostIni& ini_;
+    WindowHandles handles_;
+};
+
+// Answers every command line on standard output, and ends the host on a termination signal.
+void ServeCommands(QObject* context, HostController& controller, HostFrontEnd& frontEnd) {
+    auto* reader = new CommandReader(context);
+    QObject::connect(reader, &CommandReader::LineRead, context,
+                     [&controller](const std::string& line) {
+                         std::cout << controller.Execute(line) << std::endl;
+                     });
+    auto* terminations = new TerminationSignals(context);
+    QObject::connect(terminations, &TerminationSignals::Terminate, context,
+                     [&frontEnd] { frontEnd.Quit(); });
+}
+
+} // namespace
+
+int RunWithWindows(int& argc, char** argv, const HostOptions& options) {
+    // Window ids and host messages are X11 things: the windows must be X windows.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const PreparedHost host = PrepareHost(options);
+    HostIni ini(host.folder);
+    HostDatabase database(host.database);
+    MessageLog log(std::cout, options.log);
+    ProcessPluginStarter starter;
+    QtHostFrontEnd frontEnd(
+        QString::fromStdString(ini.PluginMenuText(host.plugin.stem().string())));
+    HostController controller(database, frontEnd, starter, log, host.plugin);
+    frontEnd.Connect(controller);
+    controller.Start(options.show);
+
+    HostMessageFilter filter([&controller](const HostMessage& message) {
+        try {
+            controller.Receive(message);
+        } catch (const std::exception& error) {
+            std::cerr << "hostsim: " << error.what() << std::endl;
+        }
+    });
+    app.installNativeEventFilter(&filter);
+    frontEnd.ShowWindows();
+    int code = 0;
+    {
+        const WindowHandles handles = *frontEnd.Handles();
+        PublishedHandles published(ini, handles);
+        std::cout << "ready DB=" << handles.db << " DJ=" << handles.dj << std::endl;
+        QObject context;
+        ServeCommands(&context, controller, frontEnd);
+        code = QApplication::exec();
+        app.removeNativeEventFilter(&filter);
+    }
+    frontEnd.DestroyWindows();
+    return code;
+}
+
+int RunWithoutWindows(int& argc, char** argv, const HostOptions& options) {
+    QCoreApplication app(argc, argv);
+    const PreparedHost host = PrepareHost(options);
+    HostDatabase database(host.database);
+    MessageLog log(std::cout, options.log);
+    ProcessPluginStarter starter;
+    NullFrontEnd frontEnd([] { QCoreApplication::quit(); });
+    HostController controller(database, frontEnd, starter, log, host.plugin);
+    controller.Start(options.show);
+    std::cout << "ready" << std::endl;
+    QObject context;
+    ServeCommands(&context, controller, frontEnd);
+    return QCoreApplication::exec();
+}
+
+} // namespace karusello::hostsim
