@@ -34,8 +34,8 @@ std::optional<std::string> SourceTable(sqlite3_stmt* statement) {
     return table;
 }
 
-// The text with "rowid, " after its leading SELECT keyword, if it begins with one.
-std::optional<std::string> WithRowid(const std::string& sql) {
+// The text with "<rowid>, " after its leading SELECT keyword, if it begins with one.
+std::optional<std::string> WithRowid(const std::string& sql, std::string_view rowid) {
     constexpr std::string_view keyword = "select";
     std::size_t start = 0;
     while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start])) != 0) {
@@ -54,7 +54,25 @@ std::optional<std::string> WithRowid(const std::string& sql) {
     if (std::isalnum(next) != 0 || next == '_') {
         return std::nullopt;
     }
-    return sql.substr(0, end) + " rowid," + sql.substr(end);
+    return sql.substr(0, end) + " " + std::string(rowid) + "," + sql.substr(end);
+}
+
+// The name under which the table's rowid can be selected. A table may have an ordinary column
+// called "rowid"; then one of the other two names still means the rowid. SQLite describes the
+// rowid (or the INTEGER PRIMARY KEY that is the rowid) as an INTEGER primary key.
+std::optional<std::string_view> RowidName(const Connection& connection, const std::string& table) {
+    for (const std::string_view name : {"rowid", "_rowid_", "oid"}) {
+        const char* type = nullptr;
+        int primaryKey = 0;
+        const int rc = sqlite3_table_column_metadata(connection.Handle(), "main", table.c_str(),
+                                                     std::string(name).c_str(), &type, nullptr,
+                                                     nullptr, &primaryKey, nullptr);
+        if (rc == SQLITE_OK && primaryKey != 0 && type != nullptr &&
+            sqlite3_stricmp(type, "INTEGER") == 0) {
+            return name;
+        }
+    }
+    return std::nullopt;
 }
 
 void DescribeColumns(PreparedQuery& query) {
@@ -65,12 +83,16 @@ void DescribeColumns(PreparedQuery& query) {
     }
 }
 
-// The statement with the hidden rowid column, when it prepares and adds exactly that column.
-// A text that cannot take it (DISTINCT, a compound query, a join that makes rowid ambiguous, a
-// table without rowid) fails here and stays read-only.
+// The statement with the hidden rowid column, when it prepares and adds exactly that column,
+// taken from the table itself. A text that cannot take it (DISTINCT, a compound query, a join
+// that makes rowid ambiguous, a table without rowid) fails here, and a view or a subquery gives
+// a column without a table: those stay read-only.
 StatementPtr PrepareWithRowid(const Connection& connection, const std::string& sql,
-                              int visibleColumns) {
-    const std::optional<std::string> text = WithRowid(sql);
+                              const std::string& table, int visibleColumns,
+                              std::string& rowidName) {
+    const std::optional<std::string_view> rowid = RowidName(connection, table);
+    const std::optional<std::string> text =
+        rowid ? WithRowid(sql, *rowid) : std::optional<std::string>();
     if (!text) {
         return nullptr;
     }
@@ -78,6 +100,11 @@ StatementPtr PrepareWithRowid(const Connection& connection, const std::string& s
     if (statement == nullptr || sqlite3_column_count(statement.get()) != visibleColumns + 1) {
         return nullptr;
     }
+    const char* rowidTable = sqlite3_column_table_name(statement.get(), 0);
+    if (rowidTable == nullptr || table != rowidTable) {
+        return nullptr;
+    }
+    rowidName = *rowid;
     return statement;
 }
 
@@ -88,7 +115,8 @@ PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql)
     query.statement = connection.Prepare(sql);
     if (const std::optional<std::string> table = SourceTable(query.statement.get())) {
         const int visible = sqlite3_column_count(query.statement.get());
-        if (StatementPtr withRowid = PrepareWithRowid(connection, sql, visible)) {
+        if (StatementPtr withRowid =
+                PrepareWithRowid(connection, sql, *table, visible, query.rowidName)) {
             query.statement = std::move(withRowid);
             query.firstField = 1;
             query.table = *table;

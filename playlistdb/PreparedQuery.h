@@ -18,12 +18,16 @@ struct PreparedQuery {
     std::vector<std::string> columnNames;
     // The one table that every column comes from; empty when the rows cannot be updated.
     std::string table;
+    // The name by which the hidden column selects the rowid ("rowid" unless the table has an
+    // ordinary column of that name).
+    std::string rowidName;
 
     bool Updatable() const { return !table.empty(); }
 };
 
 // Prepares a query. When every result column comes from one table of the main database, the
-// same text is prepared with "rowid, " right after its leading SELECT, so that a row can be
+// same text is prepared with "rowid, " (or another name of the rowid, when the table has a
+// column called rowid) right after its leading SELECT, so that a row can be
 // written back by its rowid; otherwise, or when that text does not prepare, the text runs
 // exactly as given and its rows are read-only.
 PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql);

@@ -184,8 +184,12 @@ void Recordset::Update() {
         if (!impl_->writer) {
             impl_->writer = std::make_unique<RowWriter>(impl_->connection, impl_->query);
         }
-        const std::int64_t rowid = sqlite3_column_int64(impl_->query.statement.get(), 0);
-        impl_->writer->Write(rowid, impl_->pending);
+        sqlite3_stmt* statement = impl_->query.statement.get();
+        if (sqlite3_column_type(statement, 0) != SQLITE_INTEGER) {
+            throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
+                                                       " (Die Zeile hat keine Zeilennummer.)");
+        }
+        impl_->writer->Write(sqlite3_column_int64(statement, 0), impl_->pending);
     }
     for (const auto& entry : impl_->pending) {
         std::erase_if(impl_->written, [&](const auto& w) { return w.first == entry.first; });

@@ -23,7 +23,8 @@ std::string QuotedName(const std::string& name) {
 } // namespace
 
 RowWriter::RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery& query)
-    : connection_(std::move(connection)), table_(query.table), columns_(query.columnNames) {}
+    : connection_(std::move(connection)), table_(query.table), rowidName_(query.rowidName),
+      columns_(query.columnNames) {}
 
 sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
     auto found = statements_.find(fields);
@@ -32,7 +33,7 @@ sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
         for (std::size_t i = 0; i < fields.size(); ++i) {
             sql += (i > 0 ? ", " : "") + QuotedName(columns_.at(fields[i])) + "=?";
         }
-        sql += " WHERE rowid=?";
+        sql += " WHERE " + rowidName_ + "=?";
         found = statements_.emplace(fields, connection_->Prepare(sql)).first;
     }
     return found->second.get();

@@ -29,6 +29,7 @@ private:
 
     std::shared_ptr<Connection> connection_;
     std::string table_;
+    std::string rowidName_;
     std::vector<std::string> columns_;
     std::map<std::vector<int>, StatementPtr> statements_;
 };

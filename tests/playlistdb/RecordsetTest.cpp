@@ -134,6 +134,32 @@ TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     EXPECT_EQ(Entries(17)[2].sid, 99);
 }
 
+// Views and subqueries have no rowid of their own, and an ordinary column may be called rowid:
+// neither may lead a write to another row.
+TEST_F(RecordsetTest, RowsAreWrittenByTheirRealRowidOnly) {
+    {
+        SQLite::Database host = HostConnection();
+        host.exec("CREATE VIEW eintraege AS SELECT * FROM pl_all;"
+                  "CREATE TABLE schatten (rowid INTEGER, sid INTEGER);"
+                  "INSERT INTO schatten (_rowid_, rowid, sid) VALUES (1, 7, 10), (2, 7, 20);");
+    }
+    auto view = db_->OpenRecordset("select * from eintraege where pnid=17");
+    EXPECT_EQ(ErrorOf([&] { view->Edit(); }).Number(), errnum::DbReadOnly);
+    auto sub = db_->OpenRecordset("select * from (select * from pl_all) where pnid=17");
+    EXPECT_EQ(ErrorOf([&] { sub->Edit(); }).Number(), errnum::DbReadOnly);
+
+    auto shadow = db_->OpenRecordset("select * from schatten order by _rowid_");
+    EXPECT_EQ(shadow->Fields("rowid").ToInt32(), 7);
+    shadow->Edit();
+    shadow->SetField("sid", 11);
+    shadow->Update();
+    shadow->Close();
+    SQLite::Database host = HostConnection();
+    EXPECT_EQ(
+        host.execAndGet("SELECT group_concat(sid) FROM schatten ORDER BY _rowid_").getString(),
+        "11,20");
+}
+
 TEST_F(RecordsetTest, ARowDeletedBeforeItsUpdateIsReported) {
     auto rs = db_->OpenRecordset(EntryQuery(17));
     // The current row goes away behind the recordset's back.
