@@ -12,5 +12,5 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 cd build/asan
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
     ctest --output-on-failure --timeout 300 -j "$(nproc)" "$@"
