@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -122,6 +124,32 @@ TEST_F(SkinnedWindow, UnknownHandlesAreErrorsAndTheLabelRedrawsByItsHandle) {
         EXPECT_THROW(skin.RedrawSkinned(unknown), RuntimeError);
     }
     EXPECT_NO_THROW(skin.RedrawSkinned(view.LabelHandle()));
+}
+
+// Counts the paint events of one widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(SkinnedWindow, ANewLineWithRedrawOffAndOnAndTheSkinsRedrawPaintsTheLabelOnce) {
+    LoadAndApply(BlueSkin);
+    test::ShowAndExpose(window);
+    PaintCounter counter(window.SkinLabel1());
+    view.SetRedraw(view.LabelHandle(), false);
+    view.SetLabelText("Erste Zeile\nZur Zeit ist dies die Playliste [ Neu ] ");
+    view.SetRedraw(view.LabelHandle(), true);
+    skin.RedrawSkinned(view.LabelHandle());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
 }
 
 TEST(ShippedSkin, IsOneOfOurs) {
