@@ -1,5 +1,6 @@
 #include "playlistdb/FieldValue.h"
 
+#include "config/NumberRule.h"
 #include "config/RuntimeError.h"
 
 #include <charconv>
@@ -11,30 +12,6 @@
 namespace karusello::dao {
 
 namespace {
-
-constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
-constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-// A half goes to the even neighbour, as everywhere else in the program.
-double RoundHalfToEven(double value) {
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
-        whole += 1.0;
-    }
-    return whole;
-}
-
-std::int32_t Int32FromDouble(double value) {
-    if (std::isnan(value)) {
-        throw RuntimeError(errnum::Overflow);
-    }
-    const double rounded = RoundHalfToEven(value);
-    if (rounded < kInt32Min || rounded > kInt32Max) {
-        throw RuntimeError(errnum::Overflow);
-    }
-    return static_cast<std::int32_t>(rounded);
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -99,9 +76,9 @@ std::int32_t FieldValue::ToInt32() const {
                                      }
                                      return static_cast<std::int32_t>(value);
                                  },
-                                 [](double value) { return Int32FromDouble(value); },
+                                 [](double value) { return karusello::ToInt32(value); },
                                  [](const std::string& text) {
-                                     return Int32FromDouble(NumberFromText(text));
+                                     return karusello::ToInt32(NumberFromText(text));
                                  }},
                       value_);
 }
