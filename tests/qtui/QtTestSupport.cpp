@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -31,24 +32,23 @@ void ShowAndExpose(QWidget& widget) {
     QCoreApplication::processEvents();
 }
 
-QImage Render(QWidget& widget) {
-    return widget.grab().toImage();
-}
-
-std::filesystem::path SaveArtifact(const QImage& image, const std::string& name) {
+void SaveArtifact(const QImage& image, const std::string& name) {
     const std::filesystem::path folder = KARUSELLO_TEST_ARTIFACTS;
     std::filesystem::create_directories(folder);
-    const std::filesystem::path file = folder / name;
-    image.save(QString::fromStdString(file.string()));
-    return file;
+    image.save(QString::fromStdString((folder / name).string()));
 }
 
-QColor PixelAt(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
+PaintCounter::PaintCounter(QWidget& widget) {
+    widget.installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+    paints += event->type() == QEvent::Paint ? 1 : 0;
+    return false;
 }
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "karusello-qtui-XXXXXX");
+    std::string pattern = std::filesystem::temp_directory_path() / "karusello-qtui-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
     }
@@ -57,15 +57,12 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
 std::string TempFolder::Write(const std::string& name, const std::string& content) const {
     const std::filesystem::path file = path_ / name;
-    std::ofstream out(file, std::ios::binary);
-    out << content;
+    std::ofstream(file, std::ios::binary) << content;
     return file.string();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
+#include <QObject>
 
 #include <filesystem>
 #include <functional>
@@ -12,19 +12,24 @@ class QWidget;
 namespace karusello::test {
 
 // Lets pending events run until the condition holds or a generous deadline passes; returns
-// whether it holds. For things that take a moment on a real display, not for timing.
+// whether it holds. For what takes a moment on a real display, not for timing.
 bool WaitFor(const std::function<bool()>& condition);
 
 // Shows the widget and waits until its window is on screen.
 void ShowAndExpose(QWidget& widget);
 
-// The widget as it draws itself.
-QImage Render(QWidget& widget);
+// Writes an image into the build's artifacts folder.
+void SaveArtifact(const QImage& image, const std::string& name);
 
-// Writes an image into the build's artifacts folder; returns the file written.
-std::filesystem::path SaveArtifact(const QImage& image, const std::string& name);
+// Counts the paint events of one widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget);
+    int paints = 0;
 
-QColor PixelAt(const QImage& image, int x, int y);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
