@@ -1,0 +1,46 @@
+#pragma once
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <filesystem>
+#include <string>
+
+namespace karusello::hostsim::test {
+
+// A temporary folder, removed with everything in it when the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A demo host (INI file and database of the demo host generator) in a temporary folder.
+class TempHost {
+public:
+    TempHost();
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path Ini() const { return folder_ / "brisolan.ini"; }
+    std::filesystem::path Database() const { return folder_ / "brisolan.mdb"; }
+    SQLite::Database Open() const;
+    // Runs one SQL text on the host's database.
+    void Exec(const std::string& sql) const;
+    // The first column of the query's first row, as a number.
+    long long Number(const std::string& sql) const;
+
+private:
+    TempFolder temp_;
+    std::filesystem::path folder_;
+};
+
+std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, const std::string& bytes);
+
+} // namespace karusello::hostsim::test
