@@ -49,12 +49,21 @@ void ServeCommands(QObject* context, HostController& controller, HostFrontEnd& f
                      [&frontEnd] { frontEnd.Quit(); });
 }
 
+// Qt reads options of its own from the command line ("-plugin" among them, which would take
+// hostsim's --plugin for a Qt plug-in); it gets the program name only.
+struct QtArguments {
+    explicit QtArguments(char* program) : argv{program, nullptr} {}
+    int argc = 1;
+    char* argv[2];
+};
+
 } // namespace
 
-int RunWithWindows(int& argc, char** argv, const HostOptions& options) {
+int RunWithWindows(char* program, const HostOptions& options) {
     // Window ids and host messages are X11 things: the windows must be X windows.
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
+    QtArguments arguments(program);
+    QApplication app(arguments.argc, arguments.argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
     const PreparedHost host = PrepareHost(options);
@@ -91,8 +100,9 @@ int RunWithWindows(int& argc, char** argv, const HostOptions& options) {
     return code;
 }
 
-int RunWithoutWindows(int& argc, char** argv, const HostOptions& options) {
-    QCoreApplication app(argc, argv);
+int RunWithoutWindows(char* program, const HostOptions& options) {
+    QtArguments arguments(program);
+    QCoreApplication app(arguments.argc, arguments.argv);
     const PreparedHost host = PrepareHost(options);
     HostDatabase database(host.database);
     MessageLog log(std::cout, options.log);

@@ -50,9 +50,14 @@ void QtHostFrontEnd::Connect(HostController& controller) {
 }
 
 void QtHostFrontEnd::ShowWindows() {
-    database_->move(40, 40);
+    // Below the top-left corner, where the plug-in's window opens on a display without a window
+    // manager, so that neither covers the other.
+    constexpr int left = 10;
+    constexpr int top = 180;
+    constexpr int gap = 20;
+    database_->move(left, top);
     database_->show();
-    player_->move(40 + database_->frameGeometry().width() + 20, 40);
+    player_->move(left + database_->frameGeometry().width() + gap, top);
     player_->show();
     // winId() makes sure that the native windows exist before their ids are published.
     database_->winId();

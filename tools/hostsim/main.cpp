@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        return options.windows ? RunWithWindows(argc, argv, options)
-                               : RunWithoutWindows(argc, argv, options);
+        return options.windows ? RunWithWindows(argv[0], options)
+                               : RunWithoutWindows(argv[0], options);
     } catch (const std::exception& error) {
         std::cerr << "hostsim: " << error.what() << std::endl;
         return 1;
