@@ -3,6 +3,7 @@
 #include "tools/hostsim/CommandReader.h"
 #include "tools/hostsim/HostMessageFilter.h"
 #include "tools/hostsim/QtHostFrontEnd.h"
+#include "tools/hostsim/QtX11.h"
 #include "tools/hostsim/TerminationSignals.h"
 #include "tools/hostsim/core/HostController.h"
 #include "tools/hostsim/core/HostSetup.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 
 #include <iostream>
+#include <stdexcept>
 
 namespace karusello::hostsim {
 namespace {
@@ -62,6 +64,11 @@ struct QtArguments {
 int RunWithWindows(char* program, const HostOptions& options) {
     // Window ids and host messages are X11 things: the windows must be X windows.
     qputenv("QT_QPA_PLATFORM", "xcb");
+    if (!DisplayReachable()) {
+        throw std::runtime_error(
+            "no X display (DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString() +
+            "); --no-windows runs without one");
+    }
     QtArguments arguments(program);
     QApplication app(arguments.argc, arguments.argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,6 +6,13 @@
 
 namespace karusello::hostsim {
 
+bool DisplayReachable() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
 xcb_connection_t* QtXcbConnection() {
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                                    : nullptr;

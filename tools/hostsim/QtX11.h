@@ -4,6 +4,9 @@
 
 namespace karusello::hostsim {
 
+// True when the display named by $DISPLAY accepts a connection. Qt would abort without one.
+bool DisplayReachable();
+
 // The X connection of the running Qt application; null on any other platform.
 xcb_connection_t* QtXcbConnection();
 

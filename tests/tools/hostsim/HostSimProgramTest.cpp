@@ -150,9 +150,12 @@ TEST_F(HostSimProgramTest, StartsThePluginFromTheHostFolderWithoutADisplay) {
     EXPECT_EQ(sim.WaitFor(patience), 0);
 }
 
-TEST_F(HostSimProgramTest, RefusesAMissingHostAndABadCommandLine) {
+TEST_F(HostSimProgramTest, RefusesAMissingHostADisplayAndABadCommandLine) {
     HostProcess missing({"--host", (temp_.Path() / "nothing").string(), "--no-windows"}, false);
     EXPECT_EQ(missing.WaitFor(patience), 1);
+    HostProcess noDisplay({"--host", Host().string(), "--create"}, false);
+    EXPECT_EQ(noDisplay.WaitFor(patience), 1) << "an error, not an abort";
+    EXPECT_FALSE(fs::exists(Host() / "brisolan.ini")) << "nothing made before the check";
     HostProcess noHost({"--no-windows"}, false);
     EXPECT_EQ(noHost.WaitFor(patience), 2);
 }
