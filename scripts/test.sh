@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/build.sh asan
+# Brief libFuzzer runs of the INI engine, the number rule and the text formatting.
+fuzz/run.sh "${KARUSELLO_FUZZ_SECONDS:-15}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
