@@ -5,6 +5,10 @@ option(KARUSELLO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSani
 add_library(karusello_build_flags INTERFACE)
 target_compile_features(karusello_build_flags INTERFACE cxx_std_20)
 target_compile_options(karusello_build_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # GCC 12 warns wrongly about std::string's operator+ when optimising (its bug 105329).
+    target_compile_options(karusello_build_flags INTERFACE -Wno-restrict)
+endif()
 target_include_directories(karusello_build_flags INTERFACE ${PROJECT_SOURCE_DIR})
 
 if(KARUSELLO_SANITIZE)

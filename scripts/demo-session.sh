@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The scripted demo session: hostsim and Karusello under a private X server, driven by
+# hostsim's command interface and by clicks on Karusello's real buttons.
+#   scripts/demo-session.sh <build folder> <run folder> <hostsim arguments...>
+set -euo pipefail
+build=$1
+run=$2
+shift 2
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+if [[ -z "${DISPLAY:-}" || "${KARUSELLO_DEMO_SCRIPTED:-}" == 1 ]]; then
+    Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$run/xvfb.log" 2>&1 &
+    pids+=($!)
+    export DISPLAY=:97
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+export KARUSELLO_NO_ERROR_DIALOG=1
+export XDG_RUNTIME_DIR=$run/runtime
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+coproc HOSTSIM { "$build/tools/hostsim/hostsim" "$@" 2>"$run/hostsim.err"; }
+pids+=("$HOSTSIM_PID")
+# Plain descriptors: bash does not hand a coprocess's own ones to subshells (pipelines).
+exec 3>&"${HOSTSIM[1]}" 4<&"${HOSTSIM[0]}"
+
+# Sends one command and prints its answer (message lines in between are skipped).
+command() {
+    echo "$1" >&3
+    local line
+    while read -r -t 30 line <&4; do
+        case $line in
+        ok* | error*) echo "$line"; return ;;
+        esac
+    done
+    echo "error: no answer to '$1'" >&2
+    exit 1
+}
+wait_for_line() {
+    local line
+    while read -r -t 30 line <&4; do
+        [[ $line == $1* ]] && return
+    done
+    echo "error: hostsim did not say '$1'" >&2
+    exit 1
+}
+# The shown playlist's entries in display order (by sort value): the first plids and sids.
+order() {
+    command order | awk '{
+        for (i = 1; i <= NF; i++) { split($i, kv, "="); f[kv[1]] = kv[2] }
+        n = split(f["plids"], p, ","); split(f["sids"], s, ",")
+        line = ""; for (i = 1; i <= 12 && i <= n; i++) line = line sprintf("%s(%s) ", p[i], s[i])
+        printf "  %d entries, first ones as plid(sid): %s...\n", n, line }'
+}
+messages_count() { wc -l <"$run/messages.log" 2>/dev/null || echo 0; }
+wait_for_messages() {
+    for _ in $(seq 100); do
+        (($(messages_count) >= $1)) && return
+        sleep 0.1
+    done
+    echo "error: the host received no message" >&2
+    exit 1
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+wait_for_line ready
+echo "== The host shows playlist 17:"
+command "show 17"
+
+echo "== First start of the plug-in: it installs itself in the host INI file and ends."
+command shuffle >/dev/null
+for _ in $(seq 100); do grep -q "karusello=Shuffle Playlist" "$run/host/brisolan.ini" && break; sleep 0.1; done
+grep -A1 -E '^\[PLUGIN' "$run/host/brisolan.ini" | tr -d '\r'
+
+echo "== Second start: the window opens."
+command shuffle >/dev/null
+window=$(xdotool search --sync --name '^Brisolan Karusello$' | head -1)
+sleep 0.5
+import -window "$window" "$run/karusello-window.png"
+command "screenshot $run/host-before.png" >/dev/null
+
+echo "== Order before the shuffle:"
+order
+click 360 118
+wait_for_messages 2
+sleep 0.3
+echo "== Order after the shuffle:"
+order
+command "screenshot $run/host-shuffled.png" >/dev/null
+
+click 77 117
+wait_for_messages 4
+sleep 0.3
+echo "== Order after the restore:"
+order
+command "screenshot $run/host-restored.png" >/dev/null
+
+echo "== Messages the host received:"
+cat "$run/messages.log"
+
+click 260 118
+command close >/dev/null
+wait "$HOSTSIM_PID" || true
+echo "== Screenshots: $run/karusello-window.png $run/host-before.png $run/host-shuffled.png $run/host-restored.png"
