@@ -1,0 +1,248 @@
+// The real program killed (SIGKILL) at random moments while it shuffles or restores a large
+// playlist, and while it installs itself into the host INI file: afterwards every playlist holds
+// either its complete old order or its complete new order, the database is sound, and the INI
+// file is one of the versions the program meant to write.
+//
+// The kill moments come from a fixed seed, printed at the start; KARUSELLO_CRASH_SEED sets
+// another one.
+#include "RobustnessSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <set>
+
+namespace karusello::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::int32_t kBigEntries = 100000;
+constexpr std::uint32_t kDefaultSeed = 20240607;
+
+std::uint32_t Seed() {
+    const char* text = std::getenv("KARUSELLO_CRASH_SEED");
+    const std::uint32_t seed = text != nullptr
+                                   ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
+                                   : kDefaultSeed;
+    std::cout << "crash-safety seed: " << seed << " (KARUSELLO_CRASH_SEED)" << std::endl;
+    return seed;
+}
+
+int Milliseconds(Clock::duration d) {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+}
+
+class CrashSafety : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!x.Connected()) {
+            GTEST_SKIP() << "needs an X server in DISPLAY";
+        }
+        if (!ToolsAvailable()) {
+            GTEST_SKIP() << "needs " << kSqlite3 << " and " << kXdotool;
+        }
+        host = std::make_unique<E2eHost>();
+    }
+
+    // A host whose playlist 99 is large, with the plug-in installed and a live host window.
+    void MakeBigHost() {
+        MakeHostWithBigPlaylist(*host, kBigEntries);
+        InstallPlugin(*host);
+        hostWindow = x.CreateWindow("Brisolan Datenbank (Test)");
+        host->PublishHandles(hostWindow, 0);
+        db = std::make_unique<HostDb>(*host);
+        original = db->SortValues(kBigPlaylistId);
+        others = db->SortValues(kSmallPlaylistId);
+        ASSERT_EQ(original.size(), static_cast<std::size_t>(kBigEntries));
+    }
+
+    std::unique_ptr<ChildProcess> StartOnBigPlaylist() {
+        auto run = host->StartPlugin({std::to_string(kBigPlaylistId)});
+        window = WaitForPluginWindow(x, *run);
+        return run;
+    }
+
+    // Waits until the playlist's order differs from `from`, and returns it.
+    Order WaitForChange(const Order& from, std::chrono::seconds limit) {
+        const auto end = Clock::now() + limit;
+        while (Clock::now() < end) {
+            Order now = db->SortValues(kBigPlaylistId);
+            if (now != from) {
+                return now;
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return from;
+    }
+
+    // The shuffle's first draws are the same in every run (the random sequence is never seeded),
+    // so the first shuffle of any run writes this order. Also measures how long a shuffle and a
+    // restore take, and leaves the playlist restored.
+    void LearnTheShuffledOrder() {
+        auto run = StartOnBigPlaylist();
+        ASSERT_NE(window, 0u) << host->Output();
+        const auto start = Clock::now();
+        ASSERT_TRUE(Click(x, window, kShuffleButton));
+        shuffled = WaitForChange(original, 90s);
+        shuffleTime = Clock::now() - start;
+        ASSERT_NE(shuffled, original) << "the shuffle did not finish: " << host->Output();
+        // The restore button is enabled right after the host has been told.
+        std::this_thread::sleep_for(300ms);
+        const auto restoreStart = Clock::now();
+        ASSERT_TRUE(Click(x, window, kRestoreButton));
+        ASSERT_EQ(WaitForChange(shuffled, 90s), original) << "no restore: " << host->Output();
+        restoreTime = Clock::now() - restoreStart;
+        run->Kill();
+        ASSERT_TRUE(IsCompleteShuffle(shuffled, kBigEntries)) << "the learnt order is no shuffle";
+        std::cout << "a shuffle of " << kBigEntries << " entries takes about "
+                  << Milliseconds(shuffleTime) << " ms, a restore " << Milliseconds(restoreTime)
+                  << " ms" << std::endl;
+    }
+
+    // Checks the state after a kill: the whole old or the whole new order, a sound file, the
+    // other playlists untouched. Returns whether the new order was found.
+    bool ExpectOldOrNew(const Order& oldOrder, const Order& newOrder, const std::string& round) {
+        const Order now = db->SortValues(kBigPlaylistId);
+        EXPECT_TRUE(now == oldOrder || now == newOrder)
+            << round << ": " << ChangedRows(oldOrder, now) << " of " << oldOrder.size()
+            << " rows changed, " << ChangedRows(newOrder, now) << " differ from the new order";
+        EXPECT_EQ(db->IntegrityCheck(), "ok") << round;
+        EXPECT_EQ(db->SortValues(kSmallPlaylistId), others) << round;
+        return now == newOrder && now != oldOrder;
+    }
+
+    XDisplay x;
+    std::unique_ptr<E2eHost> host;
+    std::unique_ptr<HostDb> db;
+    xcb_window_t hostWindow = 0;
+    xcb_window_t window = 0;
+    Order original;
+    Order others;
+    Order shuffled;
+    Clock::duration shuffleTime{};
+    Clock::duration restoreTime{};
+};
+
+TEST_F(CrashSafety, AKilledShuffleLeavesTheOldOrTheNewOrder) {
+    MakeBigHost();
+    LearnTheShuffledOrder();
+    std::mt19937 random(Seed());
+    // Kills spread over the whole shuffle.
+    std::uniform_int_distribution<int> delay(0, Milliseconds(shuffleTime));
+
+    const auto budget = Clock::now() + 55s;
+    int kills = 0;
+    int completed = 0;
+    while (kills < 10 && Clock::now() < budget) {
+        if (db->SortValues(kBigPlaylistId) != original) {
+            db->Reset(kBigPlaylistId);
+        }
+        auto run = StartOnBigPlaylist();
+        ASSERT_NE(window, 0u) << host->Output();
+        const int wait = delay(random);
+        ASSERT_TRUE(Click(x, window, kShuffleButton));
+        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+        run->Kill();
+        ++kills;
+        const std::string round =
+            "kill " + std::to_string(kills) + " after " + std::to_string(wait) + " ms";
+        const bool done = ExpectOldOrNew(original, shuffled, round);
+        std::cout << round << (done ? ": shuffled" : ": as before") << std::endl;
+        completed += done ? 1 : 0;
+        if (HasFailure()) {
+            return;
+        }
+    }
+    std::cout << kills << " kills during shuffles, " << completed
+              << " after the new order was complete" << std::endl;
+    EXPECT_GE(kills, 4);
+}
+
+TEST_F(CrashSafety, AKilledRestoreLeavesTheShuffledOrTheRestoredOrder) {
+    MakeBigHost();
+    LearnTheShuffledOrder();
+    std::mt19937 random(Seed() + 1);
+    std::uniform_int_distribution<int> delay(0, Milliseconds(restoreTime));
+
+    const auto budget = Clock::now() + 55s;
+    int kills = 0;
+    int completed = 0;
+    while (kills < 7 && Clock::now() < budget) {
+        if (db->SortValues(kBigPlaylistId) != original) {
+            db->Reset(kBigPlaylistId);
+        }
+        auto run = StartOnBigPlaylist();
+        ASSERT_NE(window, 0u) << host->Output();
+        ASSERT_TRUE(Click(x, window, kShuffleButton));
+        ASSERT_EQ(WaitForChange(original, 90s), shuffled) << host->Output();
+        std::this_thread::sleep_for(300ms);
+        const int wait = delay(random);
+        ASSERT_TRUE(Click(x, window, kRestoreButton));
+        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+        run->Kill();
+        ++kills;
+        const std::string round =
+            "kill " + std::to_string(kills) + " after " + std::to_string(wait) + " ms";
+        const bool done = ExpectOldOrNew(shuffled, original, round);
+        std::cout << round << (done ? ": restored" : ": still shuffled") << std::endl;
+        completed += done ? 1 : 0;
+        if (HasFailure()) {
+            return;
+        }
+    }
+    std::cout << kills << " kills during restores, " << completed << " after the old order was back"
+              << std::endl;
+    EXPECT_GE(kills, 4);
+}
+
+// The installation writes three keys, each by an atomic replacement of the file. A kill leaves
+// the file as it was or with the first one, two or three keys added: never a torn file.
+TEST_F(CrashSafety, AKilledInstallationLeavesACompleteIniFile) {
+    const std::string before = host->IniText();
+    const std::vector<std::string> blocks = {"[PLUGIN]\r\nkarusello=karusello\r\n",
+                                             "[PLUGIN_Menu]\r\nkarusello=Shuffle Playlist\r\n",
+                                             "[PLUGIN_Option]\r\nkarusello=PNID\r\n"};
+    std::vector<std::string> versions = {before};
+    for (const std::string& block : blocks) {
+        versions.push_back(versions.back() + block);
+    }
+
+    // How long a first start takes to its end.
+    const auto start = Clock::now();
+    auto first = host->StartPlugin({"17"});
+    ASSERT_EQ(first->WaitFor(30s), 2) << host->Output();
+    const int startTime = Milliseconds(Clock::now() - start);
+    ASSERT_EQ(host->IniText(), versions.back());
+    std::cout << "a first start takes about " << startTime << " ms" << std::endl;
+
+    std::mt19937 random(Seed() + 2);
+    // Most kills near the end of the start, where the writes are.
+    std::uniform_int_distribution<int> delay(startTime / 2, startTime * 5 / 4);
+    std::vector<int> found(versions.size(), 0);
+    const auto budget = Clock::now() + 30s;
+    for (int kill = 1; kill <= 20 && Clock::now() < budget; ++kill) {
+        host->WriteIniText(before);
+        const int wait = delay(random);
+        auto run = host->StartPlugin({"17"});
+        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+        run->Kill();
+        const std::string text = host->IniText();
+        const auto version = std::find(versions.begin(), versions.end(), text);
+        ASSERT_NE(version, versions.end())
+            << "kill " << kill << " after " << wait << " ms left this file:\n"
+            << text;
+        ++found[static_cast<std::size_t>(version - versions.begin())];
+    }
+    std::cout << "INI versions after the kills (old, 1, 2, 3 keys):";
+    for (int n : found) {
+        std::cout << " " << n;
+    }
+    std::cout << "; left-over temporary files: " << TemporaryIniFiles(*host) << std::endl;
+}
+
+} // namespace
+} // namespace karusello::e2e
