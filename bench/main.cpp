@@ -1,0 +1,24 @@
+// karusello_bench: the program's speed at scale, each figure beside a bare reference measured in
+// the same run, and a summary of the ratios against the goals at the end.
+#include "bench/Benchmarks.h"
+#include "bench/Summary.h"
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace karusello::bench;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RegisterDrawBenchmarks();
+    RegisterWorkflowBenchmarks();
+    RegisterFixedCostBenchmarks();
+    RegisterIndexBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    PrintSummary(std::cout);
+    benchmark::Shutdown();
+    return 0;
+}
