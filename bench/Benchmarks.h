@@ -16,5 +16,6 @@ void RegisterDrawBenchmarks();
 void RegisterWorkflowBenchmarks();
 void RegisterFixedCostBenchmarks();
 void RegisterIndexBenchmarks();
+void RegisterMemoryBenchmarks();
 
 } // namespace karusello::bench

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     RegisterWorkflowBenchmarks();
     RegisterFixedCostBenchmarks();
     RegisterIndexBenchmarks();
+    RegisterMemoryBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     PrintSummary(std::cout);
     benchmark::Shutdown();
