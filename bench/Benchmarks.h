@@ -17,5 +17,6 @@ void RegisterWorkflowBenchmarks();
 void RegisterFixedCostBenchmarks();
 void RegisterIndexBenchmarks();
 void RegisterMemoryBenchmarks();
+void RegisterStartupBenchmark();
 
 } // namespace karusello::bench

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     RegisterFixedCostBenchmarks();
     RegisterIndexBenchmarks();
     RegisterMemoryBenchmarks();
+    RegisterStartupBenchmark();
     benchmark::RunSpecifiedBenchmarks();
     PrintSummary(std::cout);
     benchmark::Shutdown();

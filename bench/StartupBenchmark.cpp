@@ -1,0 +1,162 @@
+// Start-up: from the start of the process to its window shown (viewable) on the X server, for
+// the real program on a demo host and for an empty Qt window, alternately in the same run.
+#include "bench/Benchmarks.h"
+#include "bench/HostDatabases.h"
+#include "bench/Launched.h"
+#include "bench/Paired.h"
+#include "bench/Summary.h"
+#include "bench/WindowWatch.h"
+#include "bench/XServer.h"
+#include "tools/demohost/DemoHost.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace karusello::bench {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const std::string kTitle = "Brisolan Karusello";
+const std::string kEmptyTitle = "Leeres Fenster";
+constexpr auto kPatience = 30s;
+constexpr int kPairs = 20;
+constexpr double kStartupGoal = 3.0;
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A demo host with the shipped skin, the plug-in hard-linked into it and installed by its own
+// first run, and a live host window published in the INI file as the host does.
+class StartupHost {
+public:
+    explicit StartupHost(WindowWatch& x);
+
+    fs::path Plugin() const { return folder_ / "karusello"; }
+    // Seconds from the start of the process to a viewable window with the title; the program is
+    // then killed and its window awaited gone.
+    double TimeToWindow(WindowWatch& x, const std::string& program,
+                        const std::vector<std::string>& args, const std::string& title);
+
+private:
+    std::map<std::string, std::string> Environment() const;
+    void PublishHandle(xcb_window_t window) const;
+
+    fs::path root_;
+    fs::path folder_;
+    fs::path runtime_;
+    fs::path output_;
+};
+
+StartupHost::StartupHost(WindowWatch& x)
+    : root_(HostDatabases::Instance().NewFolder("startup")), folder_(root_ / "host"),
+      runtime_(root_ / "run"), output_(root_ / "output.txt") {
+    fs::create_directory(runtime_);
+    fs::permissions(runtime_, fs::perms::owner_all);
+    demohost::DemoOptions options;
+    options.folder = folder_;
+    options.skin = fs::path(SKIN_FILE);
+    demohost::CreateDemoHost(options);
+    std::error_code linkError;
+    fs::create_hard_link(KARUSELLO_EXE, Plugin(), linkError);
+    if (linkError) {
+        fs::copy_file(KARUSELLO_EXE, Plugin());
+    }
+    Launched install(Plugin().string(), {"17"}, Environment(), output_);
+    if (install.WaitFor(kPatience) != 2) {
+        throw std::runtime_error("the plug-in did not install itself: " + ReadText(output_));
+    }
+    PublishHandle(x.CreateWindow("Brisolan Datenbank (Messung)"));
+}
+
+std::map<std::string, std::string> StartupHost::Environment() const {
+    return {{"XDG_RUNTIME_DIR", runtime_.string()},
+            {"KARUSELLO_NO_ERROR_DIALOG", "1"},
+            {"QT_QPA_PLATFORM", "xcb"}};
+}
+
+void StartupHost::PublishHandle(xcb_window_t window) const {
+    const fs::path ini = folder_ / demohost::kIniFileName;
+    std::string text = ReadText(ini);
+    const std::string header = "[Message]\r\n";
+    const std::string keys = "Handle.DB=" + std::to_string(window) + "\r\nHandle.DJ=0\r\n";
+    const auto at = text.find(header);
+    if (at == std::string::npos) {
+        text += header + keys;
+    } else {
+        text.insert(at + header.size(), keys);
+    }
+    std::ofstream(ini, std::ios::binary | std::ios::trunc) << text;
+}
+
+double StartupHost::TimeToWindow(WindowWatch& x, const std::string& program,
+                                 const std::vector<std::string>& args, const std::string& title) {
+    const auto start = std::chrono::steady_clock::now();
+    Launched run(program, args, Environment(), output_);
+    while (!x.Titled(title, true)) {
+        if (const auto code = run.WaitFor(0ms)) {
+            throw std::runtime_error(program + " ended with code " + std::to_string(*code) +
+                                     " before showing its window: " + ReadText(output_));
+        }
+        if (std::chrono::steady_clock::now() - start > kPatience) {
+            throw std::runtime_error(program + " showed no window titled " + title);
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.Kill();
+    const auto gone = std::chrono::steady_clock::now() + kPatience;
+    while (x.Titled(title, false) && std::chrono::steady_clock::now() < gone) {
+        std::this_thread::sleep_for(1ms);
+    }
+    return seconds;
+}
+
+void Startup(benchmark::State& state) {
+    try {
+        XServer::Shared();
+        WindowWatch x;
+        if (!x.Connected()) {
+            state.SkipWithError("no X server");
+            return;
+        }
+        StartupHost host(x);
+        // Processor time stays 0: the work is done by the child processes.
+        const std::function<Sample()> plugin = [&] {
+            return Sample{host.TimeToWindow(x, host.Plugin(), {"17"}, kTitle), 0};
+        };
+        const std::function<Sample()> empty = [&] {
+            return Sample{host.TimeToWindow(x, EMPTY_WINDOW_EXE, {kEmptyTitle}, kEmptyTitle), 0};
+        };
+        // Once each unmeasured, so that both find their libraries in the page cache.
+        plugin();
+        empty();
+        const PairedResult r = RunPaired(state, plugin, empty);
+        Record(
+            PairedLine("start-up to window shown", "-", r, "ratio <= 3", r.ratio <= kStartupGoal));
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+}
+
+} // namespace
+
+void RegisterStartupBenchmark() {
+    benchmark::RegisterBenchmark("startup", Startup)
+        ->Iterations(kPairs)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace karusello::bench
