@@ -1,10 +1,14 @@
 #include "RobustnessSupport.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
+#include <linux/fs.h>
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace karusello::e2e {
@@ -13,6 +17,23 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
+
+bool SetImmutable(const fs::path& file, bool on) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return ok;
+}
 
 std::string ReadText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -143,6 +164,26 @@ bool IsCompleteShuffle(const Order& values, std::int32_t entries) {
     const std::set<std::int64_t> distinct(values.begin(), values.end());
     return values.size() == static_cast<std::size_t>(entries) && distinct.size() == values.size() &&
            *distinct.begin() >= 0 && *distinct.rbegin() <= entries + 99;
+}
+
+Unwritable::Unwritable(fs::path file) : file_(std::move(file)) {
+    if (::geteuid() != 0) {
+        fs::permissions(file_, fs::perms::owner_read);
+        how_ = How::Permissions;
+    } else if (SetImmutable(file_, true)) {
+        how_ = How::Immutable;
+    } else {
+        reason_ = "running as root, and the file system refuses the immutable flag (errno " +
+                  std::to_string(errno) + ")";
+    }
+}
+
+Unwritable::~Unwritable() {
+    if (how_ == How::Immutable) {
+        SetImmutable(file_, false);
+    } else if (how_ == How::Permissions) {
+        fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
+    }
 }
 
 int TemporaryIniFiles(const E2eHost& host) {

@@ -59,6 +59,25 @@ std::size_t ChangedRows(const Order& a, const Order& b);
 // Every value distinct and within 0 .. entries + 99, as a shuffle gives them.
 bool IsCompleteShuffle(const Order& values, std::int32_t entries);
 
+// Makes a file unwritable for this process: the immutable flag for root (whom permission bits
+// do not stop), the permission bits for everybody else. Undone when it goes out of scope.
+class Unwritable {
+public:
+    explicit Unwritable(std::filesystem::path file);
+    ~Unwritable();
+    Unwritable(const Unwritable&) = delete;
+    Unwritable& operator=(const Unwritable&) = delete;
+
+    bool Done() const { return how_ != How::None; }
+    const std::string& Reason() const { return reason_; }
+
+private:
+    enum class How { None, Permissions, Immutable };
+    std::filesystem::path file_;
+    How how_ = How::None;
+    std::string reason_;
+};
+
 // Temporary files of the INI file's atomic replacement left in the host folder.
 int TemporaryIniFiles(const E2eHost& host);
 
