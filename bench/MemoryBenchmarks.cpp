@@ -1,6 +1,6 @@
-// Peak memory of a shuffle: a child that loads the window and shuffles once (the first shuffle,
-// which also saves the old order) against a child that only loads the window, which opens the
-// database and reads the playlist's row.
+// Peak memory of a shuffle: a process that loads the window and shuffles once (the first
+// shuffle, which also saves the old order) against one that only loads the window, which opens
+// the database and reads the playlist's row.
 #include "bench/BenchForm.h"
 #include "bench/Benchmarks.h"
 #include "bench/PeakMemory.h"
@@ -51,11 +51,8 @@ void ShuffleMemory(benchmark::State& state, int entries) {
         long long opened = 0;
         long long shuffled = 0;
         for (auto _ : state) {
-            opened = PeakBytesOfChild([&] { BenchForm form(host, kBigPlaylist); });
-            shuffled = PeakBytesOfChild([&] {
-                BenchForm form(host, kBigPlaylist);
-                form.Fire(FormEvent::ShuffelClick);
-            });
+            opened = PeakBytesOfFreshProcess(host, false);
+            shuffled = PeakBytesOfFreshProcess(host, true);
         }
         const double added = static_cast<double>(shuffled - opened);
         state.counters["peak_MiB"] = static_cast<double>(shuffled) / (1 << 20);

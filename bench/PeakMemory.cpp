@@ -1,37 +1,91 @@
 #include "bench/PeakMemory.h"
 
-#include <cstdio>
+#include "bench/BenchForm.h"
+#include "bench/Launched.h"
+
+#include <chrono>
+#include <climits>
 #include <exception>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 #include <stdexcept>
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include <string>
 #include <unistd.h>
 
 namespace karusello::bench {
 
-long long PeakBytesOfChild(const std::function<void()>& work) {
-    std::fflush(nullptr); // nothing buffered is written twice
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        throw std::runtime_error("fork failed");
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kChildFlag = "--memory-child";
+constexpr const char* kPeakLabel = "VmHWM:";
+
+fs::path OwnExecutable() {
+    std::string path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0) {
+        throw std::runtime_error("cannot find the benchmark's own executable");
     }
-    if (pid == 0) {
-        int code = 0;
-        try {
-            work();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "child failed: %s\n", e.what());
-            code = 1;
+    path.resize(static_cast<std::size_t>(length));
+    return path;
+}
+
+// The line "VmHWM:   1234 kB" of the process's status.
+long long OwnPeakBytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(kPeakLabel, 0) == 0) {
+            return std::stoll(line.substr(std::string(kPeakLabel).size())) * 1024;
         }
-        // No destructors of the parent's objects: they own its temporary folder.
-        ::_exit(code);
     }
-    int status = 0;
-    rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error("the measured child process failed");
+    throw std::runtime_error("no VmHWM in /proc/self/status");
+}
+
+} // namespace
+
+long long PeakBytesOfFreshProcess(const BenchHost& host, bool shuffle) {
+    const fs::path output =
+        HostDatabases::Instance().NewFolder("memory") / (shuffle ? "shuffle.txt" : "open.txt");
+    fs::remove(output);
+    {
+        Launched child(OwnExecutable(),
+                       {kChildFlag, host.folder.string(), host.database.string(),
+                        shuffle ? "shuffle" : "open"},
+                       {}, output);
+        if (child.WaitFor(std::chrono::minutes(5)) != 0) {
+            std::ifstream in(output);
+            std::stringstream text;
+            text << in.rdbuf();
+            throw std::runtime_error("the measured child failed: " + text.str());
+        }
     }
-    return static_cast<long long>(usage.ru_maxrss) * 1024; // ru_maxrss is in KiB
+    std::ifstream in(output);
+    long long bytes = 0;
+    if (!(in >> bytes)) {
+        throw std::runtime_error("the measured child reported no peak");
+    }
+    return bytes;
+}
+
+std::optional<int> RunMemoryChild(int argc, char** argv) {
+    if (argc != 5 || std::string(argv[1]) != kChildFlag) {
+        return std::nullopt;
+    }
+    try {
+        const BenchHost host{argv[2], argv[3]};
+        BenchForm form(host, kBigPlaylist);
+        if (std::string(argv[4]) == "shuffle") {
+            form.Fire(FormEvent::ShuffelClick);
+        }
+        std::cout << OwnPeakBytes() << std::endl;
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << std::endl;
+        return 1;
+    }
 }
 
 } // namespace karusello::bench

@@ -1,6 +1,7 @@
 // karusello_bench: the program's speed at scale, each figure beside a bare reference measured in
 // the same run, and a summary of the ratios against the goals at the end.
 #include "bench/Benchmarks.h"
+#include "bench/PeakMemory.h"
 #include "bench/Summary.h"
 
 #include <benchmark/benchmark.h>
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv) {
     using namespace karusello::bench;
+    if (const auto code = RunMemoryChild(argc, argv)) {
+        return *code;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
