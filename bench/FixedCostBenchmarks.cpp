@@ -1,6 +1,7 @@
 // The pieces of a click that do not grow with the playlist, one by one, so that the fixed part of
-// the shuffle's and the restore's time can be told apart: the engine's refresh after writing, the
-// re-reading of the host INI file, and the opening of the entry query (the program prepares it
+// the shuffle's and the restore's time can be told apart: the opening of a connection, the
+// engine's refresh after writing, the re-reading of the host INI file (nine keys, each read from
+// the file anew) beside one key, and the opening of the entry query (the program prepares it
 // twice to learn its table and asks SQLite about the columns) beside a single prepare.
 #include "bench/Benchmarks.h"
 #include "bench/HostDatabases.h"
@@ -8,6 +9,7 @@
 #include "bench/Summary.h"
 #include "config/GlobalValues.h"
 #include "config/ProgramLocation.h"
+#include "config/ToolBox.h"
 #include "playlistdb/DBEngine.h"
 #include "playlistdb/PlaylistQueries.h"
 
@@ -43,6 +45,14 @@ void Refresh(benchmark::State& state) {
     const ScopedProgramLocation location(Host().folder.string(), "karusello");
     GlobalValues globals;
     Piece(state, "GlobalValues::Refresh", [&] { globals.Refresh(); });
+}
+
+// What Refresh would cost if it read the file once: one key read.
+void OneKey(benchmark::State& state) {
+    const ScopedProgramLocation location(Host().folder.string(), "karusello");
+    ToolBox tools;
+    tools.INI_SetFilename("brisolan.ini", true);
+    Piece(state, "one INI key read", [&] { tools.INI_GetKeyValueLong("Message", "Handle.DB", 0); });
 }
 
 void Idle(benchmark::State& state) {
@@ -91,6 +101,7 @@ void RegisterFixedCostBenchmarks() {
     Register("fixed/open_close_bare", OpenCloseBare);
     Register("fixed/idle", Idle);
     Register("fixed/refresh", Refresh);
+    Register("fixed/one_key", OneKey);
     Register("fixed/entry_query", EntryQuery);
     Register("fixed/entry_query_bare", EntryQueryBare);
 }

@@ -1,7 +1,6 @@
 // Peak memory of a shuffle: a process that loads the window and shuffles once (the first
 // shuffle, which also saves the old order) against one that only loads the window, which opens
 // the database and reads the playlist's row.
-#include "bench/BenchForm.h"
 #include "bench/Benchmarks.h"
 #include "bench/PeakMemory.h"
 #include "bench/Summary.h"
