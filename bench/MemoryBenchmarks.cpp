@@ -35,8 +35,8 @@ void RecordSlope() {
     const auto big = std::prev(added.end());
     const auto next = std::prev(big);
     const double slope = (big->second - next->second) / (big->first - next->first);
-    Record({"memory slope " + Grouped(next->first) + "->" + Grouped(big->first), "-", slope, 0, "B",
-            0, "<= 16 B/entry", slope <= kSlopeGoal, 0});
+    Record(
+        {"shuffle memory slope", "-", slope, 0, "B", 0, "<= 16 B/entry", slope <= kSlopeGoal, 0});
     std::ostringstream note;
     note << "memory: " << slope << " bytes per entry between " << Grouped(next->first) << " and "
          << Grouped(big->first) << " entries, plus a bounded part of about "

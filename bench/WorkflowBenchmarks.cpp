@@ -129,7 +129,7 @@ void RegisterPerSize(const std::string& name, Body body, Storage storage, int pa
 } // namespace
 
 int PairsFor(int entries) {
-    return entries <= 400 ? 60 : entries <= 4000 ? 30 : entries <= 40000 ? 10 : 5;
+    return entries <= 400 ? 60 : entries <= 4000 ? 30 : entries <= 40000 ? 15 : 7;
 }
 
 void RegisterWorkflowBenchmarks() {
