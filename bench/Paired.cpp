@@ -38,8 +38,8 @@ PairedResult RunPaired(benchmark::State& state, const std::function<Sample()>& p
                        const std::function<Sample()>& reference) {
     std::vector<double> programTimes;
     std::vector<double> referenceTimes;
-    std::vector<double> ratios;
-    std::vector<double> cpuRatios;
+    std::vector<double> programCpu;
+    std::vector<double> referenceCpu;
     bool programFirst = true;
     for (auto _ : state) {
         Sample p;
@@ -55,13 +55,14 @@ PairedResult RunPaired(benchmark::State& state, const std::function<Sample()>& p
         state.SetIterationTime(p.wall);
         programTimes.push_back(p.wall);
         referenceTimes.push_back(r.wall);
-        ratios.push_back(p.wall / r.wall);
-        if (r.cpu > 0) {
-            cpuRatios.push_back(p.cpu / r.cpu);
-        }
+        programCpu.push_back(p.cpu);
+        referenceCpu.push_back(r.cpu);
     }
-    const PairedResult result{Median(programTimes), Median(referenceTimes), Median(ratios),
-                              Median(cpuRatios)};
+    PairedResult result{Median(programTimes), Median(referenceTimes), 0, 0};
+    result.ratio = result.program / result.reference;
+    if (const double cpu = Median(referenceCpu); cpu > 0) {
+        result.cpuRatio = Median(programCpu) / cpu;
+    }
     state.counters["program_ms"] = result.program * 1e3;
     state.counters["reference_ms"] = result.reference * 1e3;
     state.counters["ratio"] = result.ratio;

@@ -15,7 +15,7 @@ struct Sample {
 
 Sample Measure(const std::function<void()>& work);
 
-// Medians of one paired benchmark, in seconds, and the medians of the per-iteration ratios.
+// Medians of one paired benchmark, in seconds, and the ratios of the medians.
 struct PairedResult {
     double program = 0;
     double reference = 0;
@@ -25,10 +25,11 @@ struct PairedResult {
 
 // Runs the program's operation and its bare reference alternately, once each per iteration;
 // the order swaps every iteration, so that neither always runs on a cache the other warmed. The
-// benchmark's time is the program's wall time (manual timing); the counters program_ms,
-// reference_ms, ratio and cpu_ratio are medians, which the load of other work on the machine
-// disturbs least. The operations measure themselves, so that they can leave work unmeasured (a
-// start-up that must also end the program again, a shuffle that must precede a restore).
+// benchmark's time is the program's wall time (manual timing); the counters program_ms and
+// reference_ms are medians, which the load of other work on the machine disturbs least, and
+// ratio and cpu_ratio the ratios of the medians (of wall and of processor time). The operations
+// measure themselves, so that they can leave work unmeasured (a start-up that must also end the
+// program again, a shuffle that must precede a restore).
 PairedResult RunPaired(benchmark::State& state, const std::function<Sample()>& program,
                        const std::function<Sample()>& reference);
 
