@@ -32,6 +32,23 @@ std::uint32_t Seed() {
     return seed;
 }
 
+// Kill moments within [from, to]: the range is cut into equal parts, one random moment in each,
+// so that the kills cover the whole range whatever the seed.
+class KillMoments {
+public:
+    KillMoments(std::uint32_t seed, int from, int to, int count)
+        : random_(seed), from_(from), to_(to), count_(count) {}
+    int Next() {
+        const double part = std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+        const double at = (static_cast<double>(next_++ % count_) + part) / count_;
+        return from_ + static_cast<int>(at * (to_ - from_));
+    }
+
+private:
+    std::mt19937 random_;
+    int from_, to_, count_, next_ = 0;
+};
+
 int Milliseconds(Clock::duration d) {
     return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
@@ -130,20 +147,20 @@ protected:
 TEST_F(CrashSafety, AKilledShuffleLeavesTheOldOrTheNewOrder) {
     MakeBigHost();
     LearnTheShuffledOrder();
-    std::mt19937 random(Seed());
+    constexpr int kKills = 10;
     // Kills spread over the whole shuffle.
-    std::uniform_int_distribution<int> delay(0, Milliseconds(shuffleTime));
+    KillMoments delay(Seed(), 0, Milliseconds(shuffleTime), kKills);
 
     const auto budget = Clock::now() + 55s;
     int kills = 0;
     int completed = 0;
-    while (kills < 10 && Clock::now() < budget) {
+    while (kills < kKills && Clock::now() < budget) {
         if (db->SortValues(kBigPlaylistId) != original) {
             db->Reset(kBigPlaylistId);
         }
         auto run = StartOnBigPlaylist();
         ASSERT_NE(window, 0u) << host->Output();
-        const int wait = delay(random);
+        const int wait = delay.Next();
         ASSERT_TRUE(Click(x, window, kShuffleButton));
         std::this_thread::sleep_for(std::chrono::milliseconds(wait));
         run->Kill();
@@ -165,13 +182,14 @@ TEST_F(CrashSafety, AKilledShuffleLeavesTheOldOrTheNewOrder) {
 TEST_F(CrashSafety, AKilledRestoreLeavesTheShuffledOrTheRestoredOrder) {
     MakeBigHost();
     LearnTheShuffledOrder();
-    std::mt19937 random(Seed() + 1);
-    std::uniform_int_distribution<int> delay(0, Milliseconds(restoreTime));
+    constexpr int kKills = 7;
+    // Kills over the whole restore and a little beyond its commit.
+    KillMoments delay(Seed() + 1, 0, Milliseconds(restoreTime) * 13 / 10, kKills);
 
     const auto budget = Clock::now() + 55s;
     int kills = 0;
     int completed = 0;
-    while (kills < 7 && Clock::now() < budget) {
+    while (kills < kKills && Clock::now() < budget) {
         if (db->SortValues(kBigPlaylistId) != original) {
             db->Reset(kBigPlaylistId);
         }
@@ -180,7 +198,7 @@ TEST_F(CrashSafety, AKilledRestoreLeavesTheShuffledOrTheRestoredOrder) {
         ASSERT_TRUE(Click(x, window, kShuffleButton));
         ASSERT_EQ(WaitForChange(original, 90s), shuffled) << host->Output();
         std::this_thread::sleep_for(300ms);
-        const int wait = delay(random);
+        const int wait = delay.Next();
         ASSERT_TRUE(Click(x, window, kRestoreButton));
         std::this_thread::sleep_for(std::chrono::milliseconds(wait));
         run->Kill();
@@ -219,14 +237,14 @@ TEST_F(CrashSafety, AKilledInstallationLeavesACompleteIniFile) {
     ASSERT_EQ(host->IniText(), versions.back());
     std::cout << "a first start takes about " << startTime << " ms" << std::endl;
 
-    std::mt19937 random(Seed() + 2);
+    constexpr int kKills = 20;
     // Most kills near the end of the start, where the writes are.
-    std::uniform_int_distribution<int> delay(startTime / 2, startTime * 5 / 4);
+    KillMoments delay(Seed() + 2, startTime / 2, startTime * 5 / 4, kKills);
     std::vector<int> found(versions.size(), 0);
     const auto budget = Clock::now() + 30s;
-    for (int kill = 1; kill <= 20 && Clock::now() < budget; ++kill) {
+    for (int kill = 1; kill <= kKills && Clock::now() < budget; ++kill) {
         host->WriteIniText(before);
-        const int wait = delay(random);
+        const int wait = delay.Next();
         auto run = host->StartPlugin({"17"});
         std::this_thread::sleep_for(std::chrono::milliseconds(wait));
         run->Kill();
