@@ -38,8 +38,8 @@ PairedResult RunPaired(benchmark::State& state, const std::function<Sample()>& p
                        const std::function<Sample()>& reference) {
     std::vector<double> programTimes;
     std::vector<double> referenceTimes;
-    std::vector<double> programCpu;
-    std::vector<double> referenceCpu;
+    std::vector<double> ratios;
+    std::vector<double> cpuRatios;
     bool programFirst = true;
     for (auto _ : state) {
         Sample p;
@@ -55,14 +55,13 @@ PairedResult RunPaired(benchmark::State& state, const std::function<Sample()>& p
         state.SetIterationTime(p.wall);
         programTimes.push_back(p.wall);
         referenceTimes.push_back(r.wall);
-        programCpu.push_back(p.cpu);
-        referenceCpu.push_back(r.cpu);
+        ratios.push_back(p.wall / r.wall);
+        if (r.cpu > 0) {
+            cpuRatios.push_back(p.cpu / r.cpu);
+        }
     }
-    PairedResult result{Median(programTimes), Median(referenceTimes), 0, 0};
-    result.ratio = result.program / result.reference;
-    if (const double cpu = Median(referenceCpu); cpu > 0) {
-        result.cpuRatio = Median(programCpu) / cpu;
-    }
+    const PairedResult result{Median(programTimes), Median(referenceTimes), Median(ratios),
+                              Median(cpuRatios)};
     state.counters["program_ms"] = result.program * 1e3;
     state.counters["reference_ms"] = result.reference * 1e3;
     state.counters["ratio"] = result.ratio;

@@ -64,8 +64,8 @@ void PrintSummary(std::ostream& out) {
     if (Lines().empty() && Notes().empty()) {
         return;
     }
-    out << "\nSummary (program beside its bare reference, same run; medians; ratios of the "
-           "medians of wall time and, under cpu, of processor time)\n";
+    out << "\nSummary (program beside its bare reference, same run; medians of the times and of "
+           "the per-pair ratios of wall time and, under cpu, of processor time)\n";
     out << std::left << std::setw(34) << "measurement" << std::right << std::setw(10) << "size"
         << std::setw(14) << "program" << std::setw(14) << "reference" << std::setw(6) << "unit"
         << std::setw(9) << "ratio" << std::setw(9) << "cpu"
