@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <random>
-#include <set>
 
 namespace karusello::e2e {
 namespace {
