@@ -17,13 +17,16 @@ const char* const kHostIni = "brisolan.ini";
 void frmRandomPL::Form_Load() {
     Tools().INI_SetFilename(kHostIni, true);
 
-    // First run: the host does not list the plug-in yet. The writes are not checked: a file the
-    // host will not let us write simply leaves the plug-in uninstalled.
+    // First run: the host does not list the plug-in yet. The three keys go into the file in
+    // this order and in one replacement of it: written one by one, an end in between would leave
+    // "PLUGIN" without the menu entry, and every later start would count as installed. The
+    // write is not checked: a file the host will not let us write leaves the plug-in
+    // uninstalled.
     const std::string exe = s_.process.ExeName();
     if (Tools().INI_GetKeyValue("PLUGIN", exe, "").empty()) {
-        Tools().INI_WriteKeyValue("PLUGIN", exe, exe);
-        Tools().INI_WriteKeyValue("PLUGIN_Menu", exe, std::string("Shuffle Playlist"));
-        Tools().INI_WriteKeyValue("PLUGIN_Option", exe, std::string("PNID"));
+        Tools().INI_WriteKeyValues({{"PLUGIN", exe, exe},
+                                    {"PLUGIN_Menu", exe, "Shuffle Playlist"},
+                                    {"PLUGIN_Option", exe, "PNID"}});
         throw ProgramEnd{ExitCode::Installed};
     }
 

@@ -124,4 +124,24 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     return ReplaceFileAtomically(path, *edited);
 }
 
+bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path) {
+    const FileBytes file = ReadFileBytes(path);
+    if (file.status == FileBytes::Status::Failed) {
+        return false;
+    }
+    std::string content = file.bytes;
+    bool changed = false;
+    for (const ProfileWrite& write : writes) {
+        std::optional<std::string_view> value;
+        if (write.value) {
+            value = *write.value;
+        }
+        if (auto edited = EditedIni(content, write.section, write.key, value)) {
+            content = std::move(*edited);
+            changed = true;
+        }
+    }
+    return !changed || ReplaceFileAtomically(path, content);
+}
+
 } // namespace karusello::ini

@@ -33,4 +33,16 @@ std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> b
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::optional<std::string_view> value, const std::string& path);
 
+// One key to set (value given) or remove (no value), for WritePrivateProfileStrings.
+struct ProfileWrite {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+
+// Several writes, in order, as one replacement of the file: a reader, or a crash, sees either
+// none of them or all. Returns false when nothing could be written; a write whose names or
+// value cannot be stored is left out, as WritePrivateProfileString refuses it.
+bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
+
 } // namespace karusello::ini

@@ -106,6 +106,20 @@ void ToolBox::INI_WriteKeyValue(const std::string& IniSection, const std::string
                                    value, path);
 }
 
+void ToolBox::INI_WriteKeyValues(const std::vector<KeyWrite>& writes) {
+    std::vector<ini::ProfileWrite> converted;
+    converted.reserve(writes.size());
+    for (const KeyWrite& write : writes) {
+        std::optional<std::string> value;
+        if (write.IniValue) {
+            value = Utf8ToCp1252(*write.IniValue);
+        }
+        converted.push_back({Utf8ToCp1252(EffectiveSection(write.IniSection)),
+                             Utf8ToCp1252(write.IniKey), std::move(value)});
+    }
+    ini::WritePrivateProfileStrings(converted, FilePath());
+}
+
 std::string ToolBox::FilePath() const {
     if (lokal_) {
         return ProgramLocation::Folder() + "/" + filename_;

@@ -32,6 +32,15 @@ public:
     void INI_WriteKeyValue(const std::string& IniSection, const std::string& IniKey,
                            const std::optional<std::string>& IniValue);
 
+    // Several keys of the form {section, key, value} written in order as one replacement of the
+    // file, so that a crash leaves either none or all of them. Not reported when it fails.
+    struct KeyWrite {
+        std::string IniSection;
+        std::string IniKey;
+        std::optional<std::string> IniValue;
+    };
+    void INI_WriteKeyValues(const std::vector<KeyWrite>& writes);
+
     // The path every operation works on, derived afresh from Filename and Lokal.
     std::string FilePath() const;
 
