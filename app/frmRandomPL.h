@@ -67,6 +67,9 @@ public:
     // The sort values from before the first shuffle, by position; absent until then.
     std::optional<std::vector<std::int32_t>> SavedOrder;
     std::int32_t SavedCount = 0;
+    // The slots of SavedOrder whose entry had no sort value (null); a restore puts the null
+    // back instead of 0, so that it does not overwrite the playlist's order with zeros.
+    std::vector<bool> SavedNullSlots;
 
     // The objects the window owns, created on first use.
     ToolBox& Tools();

@@ -44,8 +44,9 @@ void frmRandomPL::cmdShuffel_Click() {
     s_.view.SetMousePointer(vbDefault);
 }
 
-// Keeps the sort values from before the first shuffle of the run, by position. Its first error
-// ends it silently; the shuffle goes on without a (complete) copy.
+// Keeps the sort values from before the first shuffle of the run, by position. An entry without
+// a sort value (null) is kept as such, so that a restore does not turn it and the entries after
+// it into zeros. Its first error ends it silently; the shuffle goes on without a (complete) copy.
 void frmRandomPL::SaveOldOrder() {
     if (SavedCount >= 1) {
         return;
@@ -56,15 +57,20 @@ void frmRandomPL::SaveOldOrder() {
         dao::Transaction reading(*db);
         const std::int32_t count = CountEntries(*db, PlaylistId);
         SavedOrder.emplace(static_cast<std::size_t>(count) + 2, 0);
+        SavedNullSlots.assign(SavedOrder->size(), false);
         SavedCount = count;
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
-            const std::int32_t sid = rs->Fields("sid").ToInt32();
+            const dao::FieldValue sid = rs->Fields("sid");
             const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
             if (position >= SavedOrder->size()) {
                 return;
             }
-            (*SavedOrder)[position] = sid;
+            if (sid.IsNull()) {
+                SavedNullSlots[position] = true;
+            } else {
+                (*SavedOrder)[position] = sid.ToInt32();
+            }
             rs->MoveNext();
         }
         rs->Close();
@@ -129,7 +135,11 @@ void frmRandomPL::RestorePlaylist() {
             if (!SavedOrder || position >= SavedOrder->size()) {
                 throw RuntimeError(errnum::SubscriptOutOfRange);
             }
-            rs->SetField("sid", (*SavedOrder)[position]);
+            if (position < SavedNullSlots.size() && SavedNullSlots[position]) {
+                rs->SetFieldNull("sid");
+            } else {
+                rs->SetField("sid", (*SavedOrder)[position]);
+            }
             rs->Update();
             rs->MoveNext();
         }

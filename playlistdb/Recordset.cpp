@@ -60,8 +60,8 @@ struct Recordset::Impl {
     bool editing = false;
     std::int32_t position = 0;
     // Field values set since Edit, and those written by Update to the current row.
-    std::vector<std::pair<int, std::int32_t>> pending;
-    std::vector<std::pair<int, std::int32_t>> written;
+    RowWriter::FieldValues pending;
+    RowWriter::FieldValues written;
 
     void Step() {
         const int rc = sqlite3_step(query.statement.get());
@@ -106,8 +106,8 @@ struct Recordset::Impl {
         return static_cast<int>(found - names.begin());
     }
 
-    static const std::int32_t* Find(const std::vector<std::pair<int, std::int32_t>>& values,
-                                    int field) {
+    static const std::optional<std::int32_t>* Find(const RowWriter::FieldValues& values,
+                                                   int field) {
         const auto found = std::find_if(values.begin(), values.end(),
                                         [&](const auto& entry) { return entry.first == field; });
         return found != values.end() ? &found->second : nullptr;
@@ -144,11 +144,10 @@ std::int32_t Recordset::AbsolutePosition() const {
 FieldValue Recordset::Fields(const std::string& name) const {
     impl_->RequireCurrentRow();
     const int field = impl_->FieldIndex(name);
-    if (const std::int32_t* value = Impl::Find(impl_->pending, field)) {
-        return FieldValue(std::int64_t{*value});
-    }
-    if (const std::int32_t* value = Impl::Find(impl_->written, field)) {
-        return FieldValue(std::int64_t{*value});
+    for (const auto* values : {&impl_->pending, &impl_->written}) {
+        if (const auto* value = Impl::Find(*values, field)) {
+            return value->has_value() ? FieldValue(std::int64_t{**value}) : FieldValue();
+        }
     }
     return ColumnValue(impl_->query.statement.get(), impl_->query.firstField + field);
 }
@@ -165,6 +164,14 @@ void Recordset::Edit() {
 }
 
 void Recordset::SetField(const std::string& name, std::int32_t value) {
+    SetFieldValue(name, value);
+}
+
+void Recordset::SetFieldNull(const std::string& name) {
+    SetFieldValue(name, std::nullopt);
+}
+
+void Recordset::SetFieldValue(const std::string& name, std::optional<std::int32_t> value) {
     impl_->RequireCurrentRow();
     if (!impl_->editing) {
         throw RuntimeError(errnum::DbUpdateWithoutEdit);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace karusello::dao {
@@ -31,11 +32,15 @@ public:
 
     void Edit();
     void SetField(const std::string& name, std::int32_t value);
+    // Sets the field to null, to put back a null that was read before.
+    void SetFieldNull(const std::string& name);
     // Writes the edited fields of the current row, and only of that row.
     void Update();
     void Close();
 
 private:
+    void SetFieldValue(const std::string& name, std::optional<std::int32_t> value);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -49,7 +49,11 @@ void RowWriter::Write(std::int64_t rowid, const FieldValues& values) {
     sqlite3_stmt* statement = StatementFor(fields);
     int parameter = 1;
     for (const auto& entry : sorted) {
-        sqlite3_bind_int(statement, parameter++, entry.second);
+        if (entry.second) {
+            sqlite3_bind_int(statement, parameter++, *entry.second);
+        } else {
+            sqlite3_bind_null(statement, parameter++);
+        }
     }
     sqlite3_bind_int64(statement, parameter, rowid);
     const int rc = sqlite3_step(statement);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,7 +18,8 @@ namespace karusello::dao {
 // for every row of the recordset.
 class RowWriter {
 public:
-    using FieldValues = std::vector<std::pair<int, std::int32_t>>;
+    // Visible field index and new value; no value writes null.
+    using FieldValues = std::vector<std::pair<int, std::optional<std::int32_t>>>;
 
     RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery& query);
 

@@ -120,23 +120,24 @@ TEST_F(BadDatabase, TextsAndNullsInGridAndNameFollowTheNumberAndNullRules) {
     }
 }
 
-// The old order is kept up to the first sort value that is no number; a restore puts back what
-// was kept and 0 for the rest, as for entries added since the shuffle.
-TEST_F(BadDatabase, NullAndTextSortValuesStopTheSavedOrderButNotTheShuffle) {
+// A null sort value is kept as null and comes back as null, and the entries after it keep
+// their order. The save stops only at a sort value that is no number at all; a restore puts
+// back what was kept and 0 for the rest, as for entries added since the shuffle.
+TEST_F(BadDatabase, NullSortValuesAreKeptTextsStopTheSavedOrderButNotTheShuffle) {
     host.AddPlaylist(17, "Morgenshow");
     host.Db().exec("insert into pl_all (plid, pnid, sid) values (1, 17, 10), (2, 17, '20'), "
-                   "(3, 17, 30.5), (4, 17, NULL), (5, 17, 'abc'), (6, 17, 60)");
+                   "(3, 17, 30.5), (4, 17, NULL), (5, 17, 50), (6, 17, 'abc'), (7, 17, 70)");
     ASSERT_EQ(Load(), std::nullopt);
     ASSERT_EQ(Shuffle(), std::nullopt);
-    EXPECT_EQ(ui.form.SavedCount, 6);
-    EXPECT_EQ(ui.form.SavedOrder, (std::vector<std::int32_t>{10, 20, 30, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ui.form.SavedCount, 7);
+    EXPECT_EQ(ui.form.SavedOrder, (std::vector<std::int32_t>{10, 20, 30, 0, 50, 0, 0, 0, 0}));
     const auto shuffled = host.SortValues(17);
     EXPECT_TRUE(Distinct(shuffled));
-    EXPECT_TRUE(AllWithin(shuffled, 0, 105));
+    EXPECT_TRUE(AllWithin(shuffled, 0, 106));
 
     ASSERT_EQ(Restore(), std::nullopt);
     EXPECT_EQ(Column("select ifnull(sid, 'NULL') from pl_all order by plid"),
-              (std::vector<std::string>{"10", "20", "30", "0", "0", "0"}));
+              (std::vector<std::string>{"10", "20", "30", "NULL", "50", "0", "0"}));
 }
 
 TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {

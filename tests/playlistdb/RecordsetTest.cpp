@@ -104,6 +104,19 @@ TEST_F(RecordsetTest, UpdateWritesOnlySidOfTheCurrentRow) {
     EXPECT_EQ(Entries(5)[0].sid, otherBefore[0].sid);
 }
 
+TEST_F(RecordsetTest, ANullCanBeWrittenBack) {
+    auto rs = db_->OpenRecordset(EntryQuery(17));
+    rs->Edit();
+    rs->SetFieldNull("sid");
+    EXPECT_TRUE(rs->Fields("sid").IsNull());
+    rs->Update();
+    EXPECT_TRUE(rs->Fields("sid").IsNull());
+    rs->Close();
+    db_->Close();
+    EXPECT_EQ(Entries(17).at(0).sid, std::nullopt);
+    EXPECT_NE(Entries(17).at(1).sid, std::nullopt);
+}
+
 TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     auto rs = db_->OpenRecordset(EntryQuery(17));
     EXPECT_EQ(ErrorOf([&] { rs->SetField("sid", 1); }).Number(), errnum::DbUpdateWithoutEdit);
