@@ -2,6 +2,7 @@
 
 #include "playlistdb/Connection.h"
 
+#include <filesystem>
 #include <sqlite3.h>
 
 namespace karusello::dao {
@@ -30,8 +31,14 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
 // mode holds committed pages outside the main file; there a passive checkpoint copies them
 // over without waiting for the host's readers. The refresh is a courtesy to readers that look
 // at the main file only; whatever fails here has already been committed and is not reported.
+// Without a "-wal" file beside the database there is nothing to copy (no WAL mode, or the last
+// connection has checkpointed it already), and no connection is opened for asking.
 void DBEngine::Idle(int option) {
     if ((option & dbRefreshCache) == 0 || lastPath_.empty()) {
+        return;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::exists(lastPath_ + "-wal", ignored)) {
         return;
     }
     try {
