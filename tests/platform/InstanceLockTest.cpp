@@ -1,6 +1,6 @@
 #include "platform/InstanceLock.h"
-#include "TempFolder.h"
 #include "config/RuntimeError.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The single-instance lock lives only in a folder that no other user can write: a runtime folder
 // that others may write, or that is not exactly private, is passed over, and the lock file is
 // the user's own and private.
-#include "TempFolder.h"
 #include "config/RuntimeError.h"
 #include "platform/InstanceLock.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

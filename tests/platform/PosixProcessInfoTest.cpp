@@ -1,6 +1,6 @@
 #include "platform/PosixProcessInfo.h"
-#include "TempFolder.h"
 #include "config/ProgramLocation.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

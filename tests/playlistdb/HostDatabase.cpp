@@ -4,21 +4,6 @@
 
 namespace karusello::dao::test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "playlistdb-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("no temporary folder");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
 HostDatabaseTest::HostDatabaseTest() : path_((folder_.Path() / "brisolan.mdb").string()) {
     SQLite::Database db(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db.exec("CREATE TABLE pl_name (nid INTEGER PRIMARY KEY, Name TEXT, grid INTEGER);"

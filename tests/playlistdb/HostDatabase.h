@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include "config/RuntimeError.h"
 #include "playlistdb/DBEngine.h"
 
@@ -15,6 +17,8 @@
 
 namespace karusello::dao::test {
 
+using karusello::test::TempFolder;
+
 // The error that an action raises; a RuntimeError with number 0 when it raises none.
 template <class Action> RuntimeError ErrorOf(Action&& action) {
     try {
@@ -24,19 +28,6 @@ template <class Action> RuntimeError ErrorOf(Action&& action) {
     }
     return RuntimeError(0, "kein Fehler");
 }
-
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // One entry row of pl_all as the tests set it up and read it back.
 struct EntryRow {

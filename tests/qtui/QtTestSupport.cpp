@@ -47,23 +47,4 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-TempFolder::TempFolder() {
-    std::string pattern = std::filesystem::temp_directory_path() / "karusello-qtui-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempFolder::Write(const std::string& name, const std::string& content) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << content;
-    return file.string();
-}
-
 } // namespace karusello::test

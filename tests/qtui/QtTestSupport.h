@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include <QImage>
 #include <QObject>
 
@@ -29,21 +31,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& content) const;
-
-private:
-    std::filesystem::path path_;
 };
 
 } // namespace karusello::test

@@ -11,19 +11,6 @@ namespace karusello::hostsim::test {
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "hostsim-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("no temporary folder");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 TempHost::TempHost() : folder_(temp_.Path() / "host") {
     demohost::DemoOptions options;
     options.folder = folder_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <filesystem>
@@ -7,19 +9,7 @@
 
 namespace karusello::hostsim::test {
 
-// A temporary folder, removed with everything in it when the object goes.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using karusello::test::TempFolder;
 
 // A demo host (INI file and database of the demo host generator) in a temporary folder.
 class TempHost {
