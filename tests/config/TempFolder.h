@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,38 +11,15 @@
 
 namespace karusello::testing {
 
-// A fresh folder under the system's temporary folder, removed with all it holds when the object
-// goes (permissions that a test took away are given back first).
+// The shared temporary folder, with its path as text, as the INI functions take it.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "karusello-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        namespace fs = std::filesystem;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        for (auto it = fs::recursive_directory_iterator(path_, ec);
-             it != fs::recursive_directory_iterator(); it.increment(ec)) {
-            if (it->is_directory(ec) && !it->is_symlink(ec)) {
-                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-            }
-        }
-        fs::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
 private:
-    std::string path_;
+    test::TempFolder folder_;
+    std::string path_ = folder_.Path().string();
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
