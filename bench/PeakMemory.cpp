@@ -1,7 +1,7 @@
 #include "bench/PeakMemory.h"
 
 #include "bench/BenchForm.h"
-#include "bench/Launched.h"
+#include "tests/support/ChildProcess.h"
 
 #include <chrono>
 #include <climits>
@@ -51,10 +51,10 @@ long long PeakBytesOfFreshProcess(const BenchHost& host, bool shuffle) {
         HostDatabases::Instance().NewFolder("memory") / (shuffle ? "shuffle.txt" : "open.txt");
     fs::remove(output);
     {
-        Launched child(OwnExecutable(),
-                       {kChildFlag, host.folder.string(), host.database.string(),
-                        shuffle ? "shuffle" : "open"},
-                       {}, output);
+        test::ChildProcess child(OwnExecutable(),
+                                 {kChildFlag, host.folder.string(), host.database.string(),
+                                  shuffle ? "shuffle" : "open"},
+                                 {}, output);
         if (child.WaitFor(std::chrono::minutes(5)) != 0) {
             std::ifstream in(output);
             std::stringstream text;

@@ -2,11 +2,11 @@
 // the real program on a demo host and for an empty Qt window, alternately in the same run.
 #include "bench/Benchmarks.h"
 #include "bench/HostDatabases.h"
-#include "bench/Launched.h"
 #include "bench/Paired.h"
 #include "bench/Summary.h"
-#include "bench/WindowWatch.h"
 #include "bench/XServer.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/XDisplay.h"
 #include "tools/demohost/DemoHost.h"
 
 #include <benchmark/benchmark.h>
@@ -21,6 +21,7 @@ namespace karusello::bench {
 namespace {
 
 namespace fs = std::filesystem;
+using test::XDisplay;
 using namespace std::chrono_literals;
 
 const std::string kTitle = "Brisolan Karusello";
@@ -40,12 +41,12 @@ std::string ReadText(const fs::path& file) {
 // first run, and a live host window published in the INI file as the host does.
 class StartupHost {
 public:
-    explicit StartupHost(WindowWatch& x);
+    explicit StartupHost(XDisplay& x);
 
     fs::path Plugin() const { return folder_ / "karusello"; }
     // Seconds from the start of the process to a viewable window with the title; the program is
     // then killed and its window awaited gone.
-    double TimeToWindow(WindowWatch& x, const std::string& program,
+    double TimeToWindow(XDisplay& x, const std::string& program,
                         const std::vector<std::string>& args, const std::string& title);
 
 private:
@@ -58,7 +59,7 @@ private:
     fs::path output_;
 };
 
-StartupHost::StartupHost(WindowWatch& x)
+StartupHost::StartupHost(XDisplay& x)
     : root_(HostDatabases::Instance().NewFolder("startup")), folder_(root_ / "host"),
       runtime_(root_ / "run"), output_(root_ / "output.txt") {
     fs::create_directory(runtime_);
@@ -72,7 +73,7 @@ StartupHost::StartupHost(WindowWatch& x)
     if (linkError) {
         fs::copy_file(KARUSELLO_EXE, Plugin());
     }
-    Launched install(Plugin().string(), {"17"}, Environment(), output_);
+    test::ChildProcess install(Plugin().string(), {"17"}, Environment(), output_);
     if (install.WaitFor(kPatience) != 2) {
         throw std::runtime_error("the plug-in did not install itself: " + ReadText(output_));
     }
@@ -99,11 +100,11 @@ void StartupHost::PublishHandle(xcb_window_t window) const {
     std::ofstream(ini, std::ios::binary | std::ios::trunc) << text;
 }
 
-double StartupHost::TimeToWindow(WindowWatch& x, const std::string& program,
+double StartupHost::TimeToWindow(XDisplay& x, const std::string& program,
                                  const std::vector<std::string>& args, const std::string& title) {
     const auto start = std::chrono::steady_clock::now();
-    Launched run(program, args, Environment(), output_);
-    while (!x.Titled(title, true)) {
+    test::ChildProcess run(program, args, Environment(), output_);
+    while (!x.TitledViewable(title)) {
         if (const auto code = run.WaitFor(0ms)) {
             throw std::runtime_error(program + " ended with code " + std::to_string(*code) +
                                      " before showing its window: " + ReadText(output_));
@@ -117,7 +118,7 @@ double StartupHost::TimeToWindow(WindowWatch& x, const std::string& program,
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.Kill();
     const auto gone = std::chrono::steady_clock::now() + kPatience;
-    while (x.Titled(title, false) && std::chrono::steady_clock::now() < gone) {
+    while (!x.WindowsTitled(title).empty() && std::chrono::steady_clock::now() < gone) {
         std::this_thread::sleep_for(1ms);
     }
     return seconds;
@@ -126,7 +127,7 @@ double StartupHost::TimeToWindow(WindowWatch& x, const std::string& program,
 void Startup(benchmark::State& state) {
     try {
         XServer::Shared();
-        WindowWatch x;
+        XDisplay x;
         if (!x.Connected()) {
             state.SkipWithError("no X server");
             return;

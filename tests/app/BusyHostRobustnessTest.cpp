@@ -2,6 +2,7 @@
 // user shuffles or restores: the program waits a bounded time, then either completes or ends
 // with the standard error report, and never leaves a playlist half-written.
 #include "PlaylistFixture.h"
+#include "tests/support/ImmutableFile.h"
 
 #include "playlistdb/DBEngine.h"
 
@@ -92,22 +93,7 @@ public:
     const std::string& Reason() const { return reason_; }
 
 private:
-    bool SetImmutable(bool on) {
-        const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return false;
-        }
-        int flags = 0;
-        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (ok) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        return ok;
-    }
+    bool SetImmutable(bool on) { return test::SetImmutable(file_, on); }
 
     enum class How { None, Permissions, Immutable };
     std::filesystem::path file_;

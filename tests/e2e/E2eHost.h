@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChildProcess.h"
-#include "XDisplay.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/XDisplay.h"
 
 #include <filesystem>
 #include <memory>
@@ -9,6 +9,10 @@
 #include <vector>
 
 namespace karusello::e2e {
+
+using test::ChildProcess;
+using test::Geometry;
+using test::XDisplay;
 
 // A host folder made by the demo host generator with the plug-in linked into it, and the
 // environment the plug-in runs in: its own lock folder and no error dialogs.

@@ -1,7 +1,7 @@
 #include "HostsimSupport.h"
 
-#include "ChildProcess.h"
 #include "HostsimDriver.h"
+#include "tests/support/ChildProcess.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -40,7 +40,7 @@ std::pair<int, std::string> RunTool(const std::string& program,
                                     const std::filesystem::path& scratch) {
     const auto output = scratch / "tool-output.txt";
     std::filesystem::remove(output);
-    ChildProcess tool(program, args, {}, output);
+    test::ChildProcess tool(program, args, {}, output);
     const auto code = tool.WaitFor(60s);
     std::string printed = ReadAll(output);
     std::filesystem::remove(output);

@@ -4,7 +4,7 @@
 // shows, the database rows as a second program reads them, the plug-in's window and its pixels,
 // and clicks on its real buttons.
 
-#include "XDisplay.h"
+#include "tests/support/XDisplay.h"
 
 #include <sys/types.h>
 
@@ -14,6 +14,9 @@
 #include <vector>
 
 namespace karusello::e2e {
+
+using test::Geometry;
+using test::XDisplay;
 
 // The shown playlist as the answer to "order" gives it: sort values and plids in display order.
 struct ShownOrder {

@@ -1,5 +1,7 @@
 #include "RobustnessSupport.h"
 
+#include "tests/support/ImmutableFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -18,22 +20,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-bool SetImmutable(const fs::path& file, bool on) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return ok;
-}
+using test::SetImmutable;
 
 std::string ReadText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace karusello::e2e {
+namespace karusello::test {
 
 struct Geometry {
     int x, y, width, height;
@@ -34,6 +34,15 @@ public:
     // The root's children from bottom to top.
     std::vector<xcb_window_t> StackingOrder() { return ChildrenOf(screen_->root); }
     bool Viewable(xcb_window_t window);
+    // True when a window with this title exists and is viewable.
+    bool TitledViewable(const std::string& title) {
+        for (xcb_window_t window : WindowsTitled(title)) {
+            if (Viewable(window)) {
+                return true;
+            }
+        }
+        return false;
+    }
 
 private:
     std::string Title(xcb_window_t window);
@@ -43,4 +52,4 @@ private:
     xcb_screen_t* screen_ = nullptr;
 };
 
-} // namespace karusello::e2e
+} // namespace karusello::test

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 
 extern char** environ;
 
-namespace karusello::e2e {
+namespace karusello::test {
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
                            const std::map<std::string, std::string>& extraEnv,
@@ -85,4 +85,4 @@ void ChildProcess::Kill() {
     }
 }
 
-} // namespace karusello::e2e
+} // namespace karusello::test

@@ -1,10 +1,10 @@
-#include "XDisplay.h"
+#include "tests/support/XDisplay.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
-namespace karusello::e2e {
+namespace karusello::test {
 
 namespace {
 struct FreeDeleter {
@@ -113,4 +113,4 @@ bool XDisplay::Viewable(xcb_window_t window) {
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
-} // namespace karusello::e2e
+} // namespace karusello::test

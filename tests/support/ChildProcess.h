@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace karusello::e2e {
+namespace karusello::test {
 
 // A program started by a test; killed when the test lets go of it, so that no test leaves a
 // process behind.
@@ -32,4 +32,4 @@ private:
     std::optional<int> status_;
 };
 
-} // namespace karusello::e2e
+} // namespace karusello::test
