@@ -21,6 +21,10 @@ class ToolBox;
 class GlobalValues;
 class ConfigObjects;
 class RandomSource;
+namespace dao {
+class Database;
+class Recordset;
+} // namespace dao
 
 // What the window reaches outside itself: its controls, the skin, the window system, the
 // process, the event loop, the host message control and the end of the program.
@@ -81,9 +85,12 @@ private:
     void SetButtonCaptions();
     std::string InformationLine();
     void SetInformationLine();
+    std::unique_ptr<dao::Database> OpenDatabaseQuietly();
     void ReadPlaylistInfo();
-    void ShufflePlaylist();
-    void SaveOldOrder();
+    void ReadPlaylistInfo(dao::Database* db);
+    void ShufflePlaylist(std::unique_ptr<dao::Database> db);
+    bool SaveOldOrder(std::int32_t count);
+    void KeepOldSortValue(const dao::Recordset& rs, bool& saving);
     void RestorePlaylist();
     // After a shuffle or restore: lets pending events run, re-reads the host's window handles
     // and tells both host windows.

@@ -37,57 +37,65 @@ std::int32_t Draw(RandomSource& random, std::int32_t range) {
 void frmRandomPL::cmdShuffel_Click() {
     s_.view.SetMousePointer(vbHourglass);
     s_.view.SetButtonEnabled(Button::Abbruch, false);
+    // The name check and the shuffle share one connection: opening the file is a good part of
+    // a small playlist's shuffle. The check passes over a failure to open it; the shuffle then
+    // tries again and reports it.
+    std::unique_ptr<dao::Database> db = OpenDatabaseQuietly();
     // A playlist deleted or turned into a grid playlist since the start gets -1 here.
-    ReadPlaylistInfo();
-    ShufflePlaylist();
+    ReadPlaylistInfo(db.get());
+    ShufflePlaylist(std::move(db));
     s_.view.SetButtonEnabled(Button::Abbruch, true);
     s_.view.SetMousePointer(vbDefault);
 }
 
-// Keeps the sort values from before the first shuffle of the run, by position. An entry without
-// a sort value (null) is kept as such, so that a restore does not turn it and the entries after
-// it into zeros. Its first error ends it silently; the shuffle goes on without a (complete) copy.
-void frmRandomPL::SaveOldOrder() {
+// Starts keeping the sort values from before the first shuffle of the run: SavedOrder gets
+// count + 2 slots of 0 and SavedCount the count. The values themselves are taken from the
+// shuffle's own pass over the entries, before each row is written, so the playlist is read
+// once. Returns whether this pass keeps them; it does nothing once something is kept.
+bool frmRandomPL::SaveOldOrder(std::int32_t count) {
     if (SavedCount >= 1) {
-        return;
+        return false;
     }
     try {
-        auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
-        // One transaction, so that the count and the entries agree.
-        dao::Transaction reading(*db);
-        const std::int32_t count = CountEntries(*db, PlaylistId);
         SavedOrder.emplace(static_cast<std::size_t>(count) + 2, 0);
         SavedNullSlots.assign(SavedOrder->size(), false);
         SavedCount = count;
-        auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
-        while (!rs->Eof()) {
-            const dao::FieldValue sid = rs->Fields("sid");
-            const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
-            if (position >= SavedOrder->size()) {
-                return;
-            }
-            if (sid.IsNull()) {
-                SavedNullSlots[position] = true;
-            } else {
-                (*SavedOrder)[position] = sid.ToInt32();
-            }
-            rs->MoveNext();
-        }
-        rs->Close();
-        reading.Commit();
-        db->Close();
+        return true;
     } catch (...) {
+        return false;
+    }
+}
+
+// Keeps the current row's sort value at its position. An entry without a sort value (null) is
+// kept as such, so that a restore does not turn it and the entries after it into zeros. The
+// first error ends the keeping silently; the shuffle goes on without a complete copy.
+void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs, bool& saving) {
+    try {
+        const dao::FieldValue sid = rs.Fields("sid");
+        const auto position = static_cast<std::size_t>(rs.AbsolutePosition());
+        if (position >= SavedOrder->size()) {
+            saving = false;
+        } else if (sid.IsNull()) {
+            SavedNullSlots[position] = true;
+        } else {
+            (*SavedOrder)[position] = sid.ToInt32();
+        }
+    } catch (...) {
+        saving = false;
     }
 }
 
 // Every entry, in ascending plid, gets a new sort value from 0 .. count + 99, none twice. All
-// rows are written in one transaction: a failure leaves the playlist exactly as it was.
-void frmRandomPL::ShufflePlaylist() {
-    SaveOldOrder();
+// rows are written in one transaction, and the count and the entries are read in it too: a
+// failure leaves the playlist exactly as it was. db: open already, or null to open it here.
+void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
     {
-        auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
+        if (!db) {
+            db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
+        }
         dao::Transaction writing(*db);
         const std::int32_t count = CountEntries(*db, PlaylistId);
+        bool saving = SaveOldOrder(count);
         if (count > std::numeric_limits<std::int32_t>::max() - kSpareValues) {
             throw RuntimeError(errnum::Overflow);
         }
@@ -95,6 +103,9 @@ void frmRandomPL::ShufflePlaylist() {
         GivenNumbers given(range);
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
+            if (saving) {
+                KeepOldSortValue(*rs, saving);
+            }
             if (given.Full()) {
                 // More entries than values to give: they cannot all be distinct.
                 throw RuntimeError(errnum::SubscriptOutOfRange);

@@ -1,5 +1,7 @@
 #include "PlaylistFixture.h"
 
+#include <filesystem>
+
 namespace karusello::test {
 namespace {
 
@@ -92,6 +94,17 @@ TEST_F(ShuffleFlow, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.message.sent,
               (std::vector<SentMessage>{{0x1800001, 1042, 211, 0}, {0, 1042, 211, 0}}));
+}
+
+TEST_F(ShuffleFlow, ADatabaseGoneSinceTheStartIsReportedAndNeverCreated) {
+    StartOn(10);
+    std::filesystem::remove(host.DbPath());
+    EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);
+    ASSERT_EQ(ui.lifetime.errors.size(), 1u);
+    EXPECT_EQ(ui.lifetime.errors[0].Number(), errnum::DbFileNotFound);
+    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_FALSE(std::filesystem::exists(host.DbPath()));
+    EXPECT_TRUE(ui.message.sent.empty());
 }
 
 TEST_F(ShuffleFlow, AFailureWhileWritingLeavesEveryValueAsItWas) {
