@@ -94,7 +94,14 @@ struct Recordset::Impl {
         }
     }
 
+    // The field looked up last: a loop over the rows asks for the same name on every row.
+    mutable std::string lastName;
+    mutable int lastIndex = -1;
+
     int FieldIndex(const std::string& name) const {
+        if (lastIndex >= 0 && name == lastName) {
+            return lastIndex;
+        }
         const auto& names = query.fieldNames;
         const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
             return SameNameIgnoringCase(n, name);
@@ -103,7 +110,9 @@ struct Recordset::Impl {
             throw RuntimeError(errnum::DbItemNotFound,
                                StandardErrorText(errnum::DbItemNotFound) + " ('" + name + "')");
         }
-        return static_cast<int>(found - names.begin());
+        lastName = name;
+        lastIndex = static_cast<int>(found - names.begin());
+        return lastIndex;
     }
 
     static const std::optional<std::int32_t>* Find(const RowWriter::FieldValues& values,

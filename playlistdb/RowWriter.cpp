@@ -3,6 +3,7 @@
 #include "config/RuntimeError.h"
 
 #include <algorithm>
+#include <numeric>
 #include <sqlite3.h>
 
 namespace karusello::dao {
@@ -27,6 +28,10 @@ RowWriter::RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery
       columns_(query.columnNames) {}
 
 sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
+    // A recordset's rows nearly always change the same fields: skip the look-up then.
+    if (last_ != nullptr && fields == lastFields_) {
+        return last_;
+    }
     auto found = statements_.find(fields);
     if (found == statements_.end()) {
         std::string sql = "UPDATE " + QuotedName(table_) + " SET ";
@@ -36,21 +41,27 @@ sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
         sql += " WHERE " + rowidName_ + "=?";
         found = statements_.emplace(fields, connection_->Prepare(sql)).first;
     }
-    return found->second.get();
+    lastFields_ = fields;
+    last_ = found->second.get();
+    return last_;
 }
 
 void RowWriter::Write(std::int64_t rowid, const FieldValues& values) {
-    FieldValues sorted = values;
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<int> fields;
-    for (const auto& entry : sorted) {
-        fields.push_back(entry.first);
+    // Bound in column order, so that one statement serves every order of the SetField calls.
+    // The buffers are members: after the first row, a row costs no allocation.
+    order_.resize(values.size());
+    std::iota(order_.begin(), order_.end(), std::size_t{0});
+    std::sort(order_.begin(), order_.end(),
+              [&](std::size_t a, std::size_t b) { return values[a].first < values[b].first; });
+    fields_.clear();
+    for (const std::size_t i : order_) {
+        fields_.push_back(values[i].first);
     }
-    sqlite3_stmt* statement = StatementFor(fields);
+    sqlite3_stmt* statement = StatementFor(fields_);
     int parameter = 1;
-    for (const auto& entry : sorted) {
-        if (entry.second) {
-            sqlite3_bind_int(statement, parameter++, *entry.second);
+    for (const std::size_t i : order_) {
+        if (const auto& value = values[i].second) {
+            sqlite3_bind_int(statement, parameter++, *value);
         } else {
             sqlite3_bind_null(statement, parameter++);
         }

@@ -34,6 +34,12 @@ private:
     std::string rowidName_;
     std::vector<std::string> columns_;
     std::map<std::vector<int>, StatementPtr> statements_;
+    // The statement of the previous row and its fields.
+    std::vector<int> lastFields_;
+    sqlite3_stmt* last_ = nullptr;
+    // Scratch space of Write.
+    std::vector<std::size_t> order_;
+    std::vector<int> fields_;
 };
 
 } // namespace karusello::dao

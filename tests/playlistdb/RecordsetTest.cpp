@@ -104,6 +104,39 @@ TEST_F(RecordsetTest, UpdateWritesOnlySidOfTheCurrentRow) {
     EXPECT_EQ(Entries(5)[0].sid, otherBefore[0].sid);
 }
 
+TEST_F(RecordsetTest, RowsThatChangeDifferentFieldsEachWriteWhatTheyChanged) {
+    auto rs = db_->OpenRecordset(EntryQuery(17));
+    const auto next = [&] {
+        rs->Update();
+        rs->MoveNext();
+        rs->Edit();
+    };
+    rs->Edit();
+    rs->SetField("sid", 1);
+    next();
+    rs->SetField("duration", 250);
+    rs->SetField("sid", 2);
+    next();
+    rs->SetField("sid", 3);
+    next();
+    rs->SetField("sid", 4);
+    rs->SetFieldNull("duration");
+    next();
+    rs->SetField("duration", 500);
+    rs->Update();
+    rs->Close();
+    db_->Close();
+
+    SQLite::Database host = HostConnection();
+    SQLite::Statement query(host, "select sid, duration from pl_all where pnid = 17 order by plid");
+    std::vector<std::string> rows;
+    while (query.executeStep()) {
+        rows.push_back(query.getColumn(0).getString() + "/" + query.getColumn(1).getString());
+    }
+    // The entries start with a duration of 200; the last one keeps its sid.
+    EXPECT_EQ(rows, (std::vector<std::string>{"1/200", "2/250", "3/200", "4/", "30/500"}));
+}
+
 TEST_F(RecordsetTest, ANullCanBeWrittenBack) {
     auto rs = db_->OpenRecordset(EntryQuery(17));
     rs->Edit();
