@@ -34,7 +34,8 @@ void frmRandomPL::ReadPlaylistInfo(dao::Database* db) {
     std::unique_ptr<dao::Recordset> rs;
     try {
         if (db) {
-            rs = db->OpenRecordset(dao::NameQuery(PlaylistId));
+            // Only read here, so the query need not be prepared for writing.
+            rs = db->OpenRecordset(dao::NameQuery(PlaylistId), dao::dbOpenSnapshot);
         }
     } catch (...) {
     }

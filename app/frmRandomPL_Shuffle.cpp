@@ -20,7 +20,7 @@ constexpr std::int32_t kRestored = 0;
 constexpr std::int32_t kSpareValues = 100;
 
 std::int32_t CountEntries(dao::Database& db, std::int32_t playlistId) {
-    auto rs = db.OpenRecordset(dao::CountQuery(playlistId));
+    auto rs = db.OpenRecordset(dao::CountQuery(playlistId), dao::dbOpenSnapshot);
     const std::int32_t count = rs->Fields("anz").ToInt32();
     rs->Close();
     return count;

@@ -26,20 +26,29 @@ FileBytes ReadFileBytes(const std::string& path) {
         result.status = FileBytes::Status::Failed;
         return result;
     }
-    result.bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char chunk[65536];
+    // One byte more than the file holds: a regular file's read comes back short only at its
+    // end, so an INI file that does not change meanwhile takes a single read. A file that grew
+    // since fstat fills the buffer and is read on in larger steps.
+    std::string& bytes = result.bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t have = 0;
     for (;;) {
-        const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
-        if (got > 0) {
-            result.bytes.append(chunk, static_cast<std::size_t>(got));
-        } else if (got == 0) {
-            break;
-        } else if (errno != EINTR) {
+        const ssize_t got = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
             result.status = FileBytes::Status::Failed;
-            result.bytes.clear();
+            bytes.clear();
             return result;
         }
+        have += static_cast<std::size_t>(got);
+        if (have < bytes.size()) {
+            break;
+        }
+        bytes.resize(bytes.size() * 2);
     }
+    bytes.resize(have);
     result.status = FileBytes::Status::Read;
     return result;
 }

@@ -20,13 +20,20 @@ std::optional<Location>& Override() {
     return location;
 }
 
-std::string ExecutablePath() {
+std::string ReadExecutablePath() {
     std::string path(PATH_MAX, '\0');
     const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
     if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) {
         return {};
     }
     path.resize(static_cast<std::size_t>(length));
+    return path;
+}
+
+// Read once, at first use: the program's place is fixed for its run, and every INI access asks
+// for it. It also keeps the name that the program started under if its file is replaced later.
+const std::string& ExecutablePath() {
+    static const std::string path = ReadExecutablePath();
     return path;
 }
 

@@ -26,9 +26,9 @@ Database::~Database() {
     }
 }
 
-std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql) {
+std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, RecordsetType type) {
     Open(connection_);
-    return std::make_unique<Recordset>(connection_, sql);
+    return std::make_unique<Recordset>(connection_, sql, type);
 }
 
 // BEGIN IMMEDIATE takes the write lock at once, waiting up to the busy timeout for the host:

@@ -17,7 +17,8 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql);
+    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql,
+                                             RecordsetType type = dbOpenDynaset);
 
     // A transaction around several writes; one at a time. Closing the database, or
     // destroying it, with a transaction open rolls it back.

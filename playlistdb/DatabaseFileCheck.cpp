@@ -1,13 +1,15 @@
 #include "playlistdb/DatabaseFileCheck.h"
 
 #include "config/RuntimeError.h"
+#include "config/UniqueFd.h"
 
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
+#include <unistd.h>
 
 namespace karusello::dao {
 
@@ -38,17 +40,29 @@ bool HasAt(std::string_view head, std::size_t offset, std::string_view signature
            head.substr(offset, signature.size()) == signature;
 }
 
+// The first bytes of the file, read with plain system calls: this runs before every opening of
+// the database, and a stream would add a buffer and several calls to each click.
 std::string ReadHead(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.Valid()) {
         CannotOpen(path, std::strerror(errno));
     }
     std::array<char, kSqliteHeaderSize> buffer{};
-    in.read(buffer.data(), buffer.size());
-    if (in.bad()) {
-        CannotOpen(path, "Lesefehler");
+    std::size_t have = 0;
+    while (have < buffer.size()) {
+        const ssize_t got = ::read(fd.Get(), buffer.data() + have, buffer.size() - have);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            CannotOpen(path, "Lesefehler");
+        }
+        if (got == 0) {
+            break;
+        }
+        have += static_cast<std::size_t>(got);
     }
-    return std::string(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    return std::string(buffer.data(), have);
 }
 
 void CheckContent(const std::string& path, std::string_view head) {

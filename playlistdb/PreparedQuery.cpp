@@ -110,9 +110,13 @@ StatementPtr PrepareWithRowid(const Connection& connection, const std::string& s
 
 } // namespace
 
-PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql) {
+PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql, bool updatable) {
     PreparedQuery query;
     query.statement = connection.Prepare(sql);
+    if (!updatable) {
+        DescribeColumns(query);
+        return query;
+    }
     if (const std::optional<std::string> table = SourceTable(query.statement.get())) {
         const int visible = sqlite3_column_count(query.statement.get());
         if (StatementPtr withRowid =

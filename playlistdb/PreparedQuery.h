@@ -29,7 +29,7 @@ struct PreparedQuery {
 // same text is prepared with "rowid, " (or another name of the rowid, when the table has a
 // column called rowid) right after its leading SELECT, so that a row can be
 // written back by its rowid; otherwise, or when that text does not prepare, the text runs
-// exactly as given and its rows are read-only.
-PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql);
+// exactly as given and its rows are read-only. Without updatable the text runs as given at once.
+PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql, bool updatable);
 
 } // namespace karusello::dao

@@ -123,10 +123,11 @@ struct Recordset::Impl {
     }
 };
 
-Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& sql)
+Recordset::Recordset(std::shared_ptr<Connection> connection, const std::string& sql,
+                     RecordsetType type)
     : impl_(std::make_unique<Impl>()) {
     impl_->connection = std::move(connection);
-    impl_->query = PrepareQuery(*impl_->connection, sql);
+    impl_->query = PrepareQuery(*impl_->connection, sql, type == dbOpenDynaset);
     impl_->Step();
 }
 

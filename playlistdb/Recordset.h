@@ -11,11 +11,21 @@ namespace karusello::dao {
 
 class Connection;
 
+// How a recordset may be used, with the numbers of the DAO constants.
+enum RecordsetType {
+    // Rows can be changed in place: the query is prepared with the hidden rowid when it reads
+    // from one table.
+    dbOpenDynaset = 2,
+    // Read-only: the query runs exactly as written, which saves preparing it a second time.
+    dbOpenSnapshot = 4,
+};
+
 // The result of one query, read row by row. For a query on a single table the current row can
 // be changed in place (Edit, set a field, Update); rows are identified by their rowid.
 class Recordset {
 public:
-    Recordset(std::shared_ptr<Connection> connection, const std::string& sql);
+    Recordset(std::shared_ptr<Connection> connection, const std::string& sql,
+              RecordsetType type = dbOpenDynaset);
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;

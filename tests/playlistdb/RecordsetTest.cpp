@@ -170,6 +170,9 @@ TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     EXPECT_EQ(ErrorOf([&] { joined->Edit(); }).Number(), errnum::DbReadOnly);
     auto distinct = db_->OpenRecordset("select distinct sid from pl_all");
     EXPECT_EQ(ErrorOf([&] { distinct->Edit(); }).Number(), errnum::DbReadOnly);
+    auto snapshot = db_->OpenRecordset(EntryQuery(17), dbOpenSnapshot);
+    EXPECT_EQ(snapshot->Fields("plid").ToInt32(), 50);
+    EXPECT_EQ(ErrorOf([&] { snapshot->Edit(); }).Number(), errnum::DbReadOnly);
 
     // An alias still writes the table's column.
     auto aliased = db_->OpenRecordset("SELECT sid AS wert FROM pl_all WHERE plid = 100");
