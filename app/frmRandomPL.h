@@ -81,6 +81,8 @@ public:
     ConfigObjects& Texts();
 
 private:
+    // Ends the program when neither host window exists.
+    void EndWithoutHostWindow();
     void RegisterTexts();
     void SetButtonCaptions();
     std::string InformationLine();

@@ -37,12 +37,7 @@ void frmRandomPL::Form_Load() {
 
     s_.view.SetCaption(kCaption);
 
-    // Both are asked, always; one live host window is enough.
-    const bool dbAlive = s_.windows.IsWindow(Globals().MessageHandleDB);
-    const bool djAlive = s_.windows.IsWindow(Globals().MessageHandleDJ);
-    if (!dbAlive && !djAlive) {
-        throw ProgramEnd{ExitCode::NoHostWindow};
-    }
+    EndWithoutHostWindow();
 
     const std::string skinPath = ProgramLocation::Folder() + "/skin/" + Globals().SkinFileName;
     if (SharedFileSystem()->FileExists(skinPath)) {
@@ -74,6 +69,11 @@ void frmRandomPL::cmdAbbruch_Click() {
 
 // The host watchdog: the handles are the ones GlobalValues holds now; it does not re-read them.
 void frmRandomPL::Timer1_Timer() {
+    EndWithoutHostWindow();
+}
+
+// Both host windows are asked, always; one live host window is enough.
+void frmRandomPL::EndWithoutHostWindow() {
     const bool dbAlive = s_.windows.IsWindow(Globals().MessageHandleDB);
     const bool djAlive = s_.windows.IsWindow(Globals().MessageHandleDJ);
     if (!dbAlive && !djAlive) {
