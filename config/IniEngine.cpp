@@ -132,11 +132,7 @@ bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std:
     std::string content = file.bytes;
     bool changed = false;
     for (const ProfileWrite& write : writes) {
-        std::optional<std::string_view> value;
-        if (write.value) {
-            value = *write.value;
-        }
-        if (auto edited = EditedIni(content, write.section, write.key, value)) {
+        if (auto edited = EditedIni(content, write.section, write.key, write.value)) {
             content = std::move(*edited);
             changed = true;
         }
