@@ -113,15 +113,16 @@ std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> b
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::optional<std::string_view> value, const std::string& path) {
+    // Refused before the file is read, so that no edit below means: nothing to change.
+    if (!IsStorable(section, key, value)) {
+        return false;
+    }
     const FileBytes file = ReadFileBytes(path);
     if (file.status == FileBytes::Status::Failed) {
         return false;
     }
     const auto edited = EditedIni(file.bytes, section, key, value);
-    if (!edited) {
-        return IsStorable(section, key, value);
-    }
-    return ReplaceFileAtomically(path, *edited);
+    return !edited || ReplaceFileAtomically(path, *edited);
 }
 
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path) {
