@@ -11,9 +11,7 @@ protected:
     // Starts on playlist 17 after the tables have been made as the test wants them.
     std::optional<ExitCode> Load(const std::string& commandLine = "17") {
         host.WriteIni(kHostDB, kHostDJ);
-        ui.windows.live = {kHostDB, kHostDJ};
-        ui.process.commandLine = commandLine;
-        return ui.Fire(FormEvent::Load);
+        return ui.Load({kHostDB, kHostDJ}, commandLine);
     }
 
     void ReplaceEntries(const std::string& columns) {
@@ -46,9 +44,7 @@ TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
     FormUnderTest noSid;
     ReplaceEntries("plid integer primary key, pnid integer, sort integer");
     host.Db().exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
-    noSid.windows.live = {kHostDB};
-    noSid.process.commandLine = "17";
-    ASSERT_EQ(noSid.Fire(FormEvent::Load), std::nullopt);
+    ASSERT_EQ(noSid.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noSid.Fire(FormEvent::ShuffelClick), ExitCode::ErrorReport);
     ASSERT_EQ(noSid.lifetime.errors.size(), 1u);
     EXPECT_EQ(noSid.lifetime.errors[0].Number(), errnum::DbItemNotFound);
@@ -58,9 +54,7 @@ TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
     FormUnderTest noPlid;
     ReplaceEntries("nr integer primary key, pnid integer, sid integer");
     host.Db().exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
-    noPlid.windows.live = {kHostDB};
-    noPlid.process.commandLine = "17";
-    ASSERT_EQ(noPlid.Fire(FormEvent::Load), std::nullopt);
+    ASSERT_EQ(noPlid.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noPlid.Fire(FormEvent::ShuffelClick), ExitCode::ErrorReport);
     ASSERT_EQ(noPlid.lifetime.errors.size(), 1u);
     EXPECT_EQ(noPlid.lifetime.errors[0].Number(), errnum::DbItemNotFound);
@@ -74,9 +68,7 @@ TEST_F(BadDatabase, AMissingPlaylistTableOrGridFieldRefusesTheStart) {
     host.Db().exec("create table pl_name (nid integer primary key, Name text)");
     host.Db().exec("insert into pl_name values (17, 'Ohne Raster')");
     FormUnderTest noGrid;
-    noGrid.windows.live = {kHostDB};
-    noGrid.process.commandLine = "17";
-    EXPECT_EQ(noGrid.Fire(FormEvent::Load), ExitCode::PlaylistCheck);
+    EXPECT_EQ(noGrid.Load({kHostDB}, "17"), ExitCode::PlaylistCheck);
     EXPECT_EQ(noGrid.form.PlaylistName, "Ohne Raster");
 
     // Without a name field the window opens with an empty name.
@@ -84,9 +76,7 @@ TEST_F(BadDatabase, AMissingPlaylistTableOrGridFieldRefusesTheStart) {
     host.Db().exec("create table pl_name (nid integer primary key, grid integer)");
     host.Db().exec("insert into pl_name values (17, 0)");
     FormUnderTest noName;
-    noName.windows.live = {kHostDB};
-    noName.process.commandLine = "17";
-    EXPECT_EQ(noName.Fire(FormEvent::Load), std::nullopt);
+    EXPECT_EQ(noName.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noName.form.PlaylistName, "");
 }
 
@@ -112,9 +102,7 @@ TEST_F(BadDatabase, TextsAndNullsInGridAndNameFollowTheNumberAndNullRules) {
                                                       {"6", ""}};
     for (const auto& [id, end] : cases) {
         FormUnderTest run;
-        run.windows.live = {kHostDB};
-        run.process.commandLine = id;
-        EXPECT_EQ(run.Fire(FormEvent::Load), end) << id;
+        EXPECT_EQ(run.Load({kHostDB}, id), end) << id;
         EXPECT_EQ(run.form.PlaylistName, names.at(id)) << id;
         EXPECT_TRUE(run.lifetime.errors.empty()) << id;
     }
@@ -161,9 +149,7 @@ TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {
     host.Db().exec("create table pl_name (nid integer, Name text, grid integer)");
     host.Db().exec("insert into pl_name values (17, 'Erste', 0), (17, 'Zweite', -1)");
     FormUnderTest twice;
-    twice.windows.live = {kHostDB};
-    twice.process.commandLine = "17";
-    EXPECT_EQ(twice.Fire(FormEvent::Load), std::nullopt);
+    EXPECT_EQ(twice.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(twice.form.PlaylistName, "Erste");
 }
 

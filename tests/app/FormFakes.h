@@ -163,6 +163,13 @@ struct FormUnderTest {
     FakeLifetime lifetime;
     frmRandomPL form{FormServices{view, skin, windows, process, events, message, lifetime}};
 
+    // Starts the window with these host windows alive and this command line.
+    std::optional<ExitCode> Load(std::set<WindowHandle> liveWindows, std::string commandLine) {
+        windows.live = std::move(liveWindows);
+        process.commandLine = std::move(commandLine);
+        return Fire(FormEvent::Load);
+    }
+
     // Fires an event; returns how the program ended, if it did.
     std::optional<ExitCode> Fire(FormEvent event) {
         try {

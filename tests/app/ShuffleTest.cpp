@@ -81,9 +81,7 @@ TEST_F(ShuffleFlow, EveryRunDrawsTheSameValuesForTheSameSize) {
 
     host.Db().exec("update pl_all set sid = plid where pnid = 17");
     FormUnderTest secondRun;
-    secondRun.windows.live = {kHostDB};
-    secondRun.process.commandLine = "17";
-    ASSERT_EQ(secondRun.Fire(FormEvent::Load), std::nullopt);
+    ASSERT_EQ(secondRun.Load({kHostDB}, "17"), std::nullopt);
     ASSERT_EQ(secondRun.Fire(FormEvent::ShuffelClick), std::nullopt);
     EXPECT_EQ(host.SortValues(17), firstRun);
 }

@@ -76,9 +76,7 @@ TEST_F(Startup, NeedsAtLeastOneLiveHostWindow) {
     EXPECT_EQ(ui.view.caption, "Brisolan Karusello");
 
     FormUnderTest onlyDJ;
-    onlyDJ.windows.live = {kDJ};
-    onlyDJ.process.commandLine = "17";
-    EXPECT_EQ(onlyDJ.Fire(FormEvent::Load), std::nullopt);
+    EXPECT_EQ(onlyDJ.Load({kDJ}, "17"), std::nullopt);
 
     host.WriteIniText("[PLUGIN]\r\nkarusello=karusello\r\n");
     FormUnderTest noKeys;
@@ -104,9 +102,7 @@ TEST_F(Startup, ReadsThePlaylistIdentifierByTheNumberRule) {
         {"12abc", 12}, {"1 2", 12}, {"2.5", 2}, {"3.5", 4}};
     for (const auto& [text, end] : cases) {
         FormUnderTest run;
-        run.windows.live = {kDB};
-        run.process.commandLine = text;
-        EXPECT_EQ(run.Fire(FormEvent::Load), end) << text;
+        EXPECT_EQ(run.Load({kDB}, text), end) << text;
         if (expectedId.count(text)) {
             EXPECT_EQ(run.form.PlaylistId, expectedId.at(text)) << text;
         }
@@ -124,23 +120,17 @@ TEST_F(Startup, RefusesGridPlaylistsMissingRowsAndUnreadableDatabases) {
     EXPECT_EQ(ui.form.PlaylistName, "Raster");
 
     FormUnderTest nullGrid;
-    nullGrid.windows.live = {kDB};
-    nullGrid.process.commandLine = "31";
-    EXPECT_EQ(nullGrid.Fire(FormEvent::Load), std::nullopt);
+    EXPECT_EQ(nullGrid.Load({kDB}, "31"), std::nullopt);
     EXPECT_EQ(nullGrid.form.PlaylistId, 31);
 
     std::filesystem::remove(host.DbPath());
     FormUnderTest missing;
-    missing.windows.live = {kDB};
-    missing.process.commandLine = "17";
-    EXPECT_EQ(missing.Fire(FormEvent::Load), ExitCode::PlaylistCheck);
+    EXPECT_EQ(missing.Load({kDB}, "17"), ExitCode::PlaylistCheck);
     EXPECT_FALSE(std::filesystem::exists(host.DbPath())) << "a missing database is never created";
 
     std::ofstream(host.DbPath()) << "Standard Jet DB, or anything that is no SQLite file";
     FormUnderTest garbage;
-    garbage.windows.live = {kDB};
-    garbage.process.commandLine = "17";
-    EXPECT_EQ(garbage.Fire(FormEvent::Load), ExitCode::PlaylistCheck);
+    EXPECT_EQ(garbage.Load({kDB}, "17"), ExitCode::PlaylistCheck);
 }
 
 TEST_F(Startup, ANormalStartSetsUpTheWindow) {
@@ -167,10 +157,8 @@ TEST_F(Startup, SkinsTheWindowWhenTheSkinFileExists) {
                                         "apply 100"}));
 
     FormUnderTest rejected;
-    rejected.windows.live = {kDB};
-    rejected.process.commandLine = "17";
     rejected.skin.failLoad = true;
-    EXPECT_EQ(rejected.Fire(FormEvent::Load), ExitCode::ErrorReport);
+    EXPECT_EQ(rejected.Load({kDB}, "17"), ExitCode::ErrorReport);
     EXPECT_EQ(rejected.lifetime.errors.at(0).Number(), errnum::PathFileAccess);
 }
 
