@@ -27,6 +27,19 @@ std::vector<std::string> SplitAtNul(std::string_view text) {
     }
 }
 
+// The key's value in Windows-1252 bytes, cut where the host's buffer would cut it.
+std::string ReadValue(const std::string& section, const std::string& key,
+                      std::optional<std::string_view> defaultText, const std::string& path) {
+    std::string buffer(kValueBufferSize, '\0');
+    buffer.resize(ini::GetPrivateProfileString(Utf8ToCp1252(section), Utf8ToCp1252(key),
+                                               defaultText, buffer, path));
+    return buffer;
+}
+
+std::optional<std::string> OptionalCp1252(const std::optional<std::string>& text) {
+    return text ? std::optional(Utf8ToCp1252(*text)) : std::nullopt;
+}
+
 } // namespace
 
 std::string ToolBox::GetLang(const std::string& KeyName, std::string& Default) {
@@ -72,50 +85,33 @@ void ToolBox::INI_SetFilename(const std::string& Filename, bool Lokal) {
 
 std::string ToolBox::INI_GetKeyValue(const std::string& IniSection, const std::string& IniKey,
                                      const std::string& sDefault) {
-    const std::string path = FilePath();
-    std::string buffer(kValueBufferSize, '\0');
-    const std::size_t n =
-        ini::GetPrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)),
-                                     Utf8ToCp1252(IniKey), std::nullopt, buffer, path);
-    if (sDefault.empty() || n != 0) {
-        return Cp1252ToUtf8(std::string_view(buffer).substr(0, n));
+    const std::string value =
+        ReadValue(EffectiveSection(IniSection), IniKey, std::nullopt, FilePath());
+    if (sDefault.empty() || !value.empty()) {
+        return Cp1252ToUtf8(value);
     }
     return sDefault;
 }
 
 double ToolBox::INI_GetKeyValueLong(const std::string& IniSection, const std::string& IniKey,
                                     std::int32_t iniDefault) {
-    const std::string path = FilePath();
-    std::string buffer(kValueBufferSize, '\0');
-    const std::string defaultText = std::to_string(iniDefault);
-    const std::size_t n =
-        ini::GetPrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)),
-                                     Utf8ToCp1252(IniKey), defaultText, buffer, path);
-    return LeadingNumber(std::string_view(buffer).substr(0, n));
+    return LeadingNumber(
+        ReadValue(EffectiveSection(IniSection), IniKey, std::to_string(iniDefault), FilePath()));
 }
 
 void ToolBox::INI_WriteKeyValue(const std::string& IniSection, const std::string& IniKey,
                                 const std::optional<std::string>& IniValue) {
-    const std::string path = FilePath();
-    std::optional<std::string> value;
-    if (IniValue) {
-        value = Utf8ToCp1252(*IniValue);
-    }
     // As with the host's own INI functions, a write that cannot be made is not reported.
     ini::WritePrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)), Utf8ToCp1252(IniKey),
-                                   value, path);
+                                   OptionalCp1252(IniValue), FilePath());
 }
 
 void ToolBox::INI_WriteKeyValues(const std::vector<KeyWrite>& writes) {
     std::vector<ini::ProfileWrite> converted;
     converted.reserve(writes.size());
     for (const KeyWrite& write : writes) {
-        std::optional<std::string> value;
-        if (write.IniValue) {
-            value = Utf8ToCp1252(*write.IniValue);
-        }
         converted.push_back({Utf8ToCp1252(EffectiveSection(write.IniSection)),
-                             Utf8ToCp1252(write.IniKey), std::move(value)});
+                             Utf8ToCp1252(write.IniKey), OptionalCp1252(write.IniValue)});
     }
     ini::WritePrivateProfileStrings(converted, FilePath());
 }
