@@ -43,7 +43,7 @@ std::string ProgramLocation::Folder() {
     if (Override()) {
         return Override()->folder;
     }
-    const std::string path = ExecutablePath();
+    const std::string& path = ExecutablePath();
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) {
         return {};
@@ -55,7 +55,7 @@ std::string ProgramLocation::ExeName() {
     if (Override()) {
         return Override()->exeName;
     }
-    const std::string path = ExecutablePath();
+    const std::string& path = ExecutablePath();
     std::string name = path.substr(path.rfind('/') + 1);
     const auto dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) {
