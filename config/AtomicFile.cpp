@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,8 +104,8 @@ bool CopyOwnerAndMode(int fd, const struct stat& old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-} // namespace
-
+// The path a chain of symbolic links ends at (the path itself when it is no link). A relative
+// link target is taken from the link's folder. nullopt for a loop or a chain too long to follow.
 std::optional<std::string> ResolveSymlinks(const std::string& path) {
     std::string current = path;
     for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
@@ -122,6 +123,8 @@ std::optional<std::string> ResolveSymlinks(const std::string& path) {
     }
     return std::nullopt;
 }
+
+} // namespace
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
     if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) {

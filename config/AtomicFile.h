@@ -1,14 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace karusello {
-
-// The path a chain of symbolic links ends at (the path itself when it is no link). A relative
-// link target is taken from the link's folder. nullopt for a loop or a chain too long to follow.
-std::optional<std::string> ResolveSymlinks(const std::string& path);
 
 // Replaces the content of the file at path so that a reader sees either the old or the new file,
 // never a part of it: the bytes go to a new file beside it, are flushed to disk and the new file
