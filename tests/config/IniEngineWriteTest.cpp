@@ -30,32 +30,23 @@ protected:
     std::string ini = folder.File("host.ini");
 };
 
+// A file with comments, blanks and every kind of line end, holding the given values.
+std::string MixedLayout(const std::string& skin, const std::string& db, const std::string& handle) {
+    std::string text = "; host settings\r\n[Global]\n";
+    text += "  SkinFileName = " + skin + "   \r\n";
+    text += "DBName=" + db + "\r\n";
+    text += "\r\n[Message]\r";
+    text += "Handle.DB=" + handle + "\r";
+    return text;
+}
+
 TEST_F(IniEngineWrite, ChangingAValueKeepsEveryOtherByte) {
-    const std::string before = "; host settings\r\n"
-                               "[Global]\n"
-                               "  SkinFileName = old.skn   \r\n"
-                               "DBName=\"C:\\x.mdb\"\r\n"
-                               "\r\n"
-                               "[Message]\r"
-                               "Handle.DB=1\r";
-    WriteBytes(ini, before);
+    WriteBytes(ini, MixedLayout("old.skn", "\"C:\\x.mdb\"", "1"));
     EXPECT_TRUE(Write("GLOBAL", "skinfilename", "new.skn"));
-    EXPECT_EQ(ReadBytes(ini), "; host settings\r\n"
-                              "[Global]\n"
-                              "  SkinFileName = new.skn   \r\n"
-                              "DBName=\"C:\\x.mdb\"\r\n"
-                              "\r\n"
-                              "[Message]\r"
-                              "Handle.DB=1\r");
+    EXPECT_EQ(ReadBytes(ini), MixedLayout("new.skn", "\"C:\\x.mdb\"", "1"));
     EXPECT_TRUE(Write("Message", "Handle.DB", "77"));
     EXPECT_TRUE(Write("Global", "DBName", ""));
-    EXPECT_EQ(ReadBytes(ini), "; host settings\r\n"
-                              "[Global]\n"
-                              "  SkinFileName = new.skn   \r\n"
-                              "DBName=\r\n"
-                              "\r\n"
-                              "[Message]\r"
-                              "Handle.DB=77\r");
+    EXPECT_EQ(ReadBytes(ini), MixedLayout("new.skn", "", "77"));
     EXPECT_TRUE(Write("Global", "DBName", "again"));
     EXPECT_NE(ReadBytes(ini).find("DBName=again\r\n"), std::string::npos);
     EXPECT_EQ(FilesInFolder(), 1U);
