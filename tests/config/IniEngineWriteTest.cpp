@@ -213,42 +213,32 @@ TEST_F(IniEngineWrite, BadContentSurvivesAWriteElsewhere) {
     EXPECT_EQ(ReadBytes(ini), "[S]\r\nhuge=" + megabyte + "\r\nk=v\r\n");
 }
 
-} // namespace
-} // namespace karusello
-
-namespace karusello {
-namespace {
-
 TEST(IniEngineWriteSeveral, AppliesTheWritesInOrderAsOneReplacement) {
-    testing::TempFolder folder;
+    TempFolder folder;
     const std::string one = folder.File("one.ini");
     const std::string several = folder.File("several.ini");
     const std::string start = "; host\r\n[Global]\r\nDBName=x\r\n";
-    testing::WriteBytes(one, start);
-    testing::WriteBytes(several, start);
+    WriteBytes(one, start);
+    WriteBytes(several, start);
     const std::vector<ini::ProfileWrite> writes = {{"PLUGIN", "k", "k"},
                                                    {"PLUGIN_Menu", "k", "Shuffle Playlist"},
                                                    {"Global", "DBName", std::nullopt},
                                                    {"PLUGIN_Option", "k", "PNID"}};
     for (const auto& w : writes) {
-        std::optional<std::string_view> value;
-        if (w.value) {
-            value = *w.value;
-        }
-        ASSERT_TRUE(ini::WritePrivateProfileString(w.section, w.key, value, one));
+        ASSERT_TRUE(ini::WritePrivateProfileString(w.section, w.key, w.value, one));
     }
     EXPECT_TRUE(ini::WritePrivateProfileStrings(writes, several));
-    EXPECT_EQ(testing::ReadBytes(several), testing::ReadBytes(one));
+    EXPECT_EQ(ReadBytes(several), ReadBytes(one));
 
     // A write that cannot be stored is left out; the others still land.
     EXPECT_TRUE(ini::WritePrivateProfileStrings(
         std::vector<ini::ProfileWrite>{{"A", "bad\nkey", "1"}, {"A", "good", "2"}}, several));
-    EXPECT_EQ(testing::ReadBytes(several), testing::ReadBytes(one) + "[A]\r\ngood=2\r\n");
+    EXPECT_EQ(ReadBytes(several), ReadBytes(one) + "[A]\r\ngood=2\r\n");
 
     // Nothing can be written into a missing folder: no file appears, and false says so.
     const std::string missing = folder.File("nowhere/host.ini");
     EXPECT_FALSE(ini::WritePrivateProfileStrings(writes, missing));
-    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_FALSE(fs::exists(missing));
 }
 
 } // namespace
