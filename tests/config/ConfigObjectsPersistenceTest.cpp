@@ -1,54 +1,39 @@
 #include "config/ConfigObjects.h"
 #include "config/ProgramLocation.h"
+#include "tests/config/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace karusello {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 // A program folder of its own for each test, inside a parent folder that is checked too.
 class ConfigObjectsPersistence : public ::testing::Test {
 protected:
-    ConfigObjectsPersistence()
-        : parent_(fs::temp_directory_path() /
-                  ("karusello-texts-" + std::to_string(std::random_device{}()))),
-          folder_(parent_ / "host"), location_(MakeFolder(folder_)) {
-        texts.sIniFile = "texts.ini";
-    }
-    ~ConfigObjectsPersistence() override {
-        std::error_code ignored;
-        fs::remove_all(parent_, ignored);
+    ConfigObjectsPersistence() : location_(MakeFolder(folder_)) { texts.sIniFile = "texts.ini"; }
+
+    static std::string MakeFolder(const std::string& folder) {
+        fs::create_directory(folder);
+        return folder;
     }
 
-    static std::string MakeFolder(const fs::path& folder) {
-        fs::create_directories(folder);
-        return folder.string();
-    }
+    std::string IniPath() const { return folder_ + "/" + texts.sIniFile; }
 
-    fs::path IniPath() const { return folder_ / texts.sIniFile; }
-
-    void WriteIni(const std::string& content) const {
-        std::ofstream(IniPath(), std::ios::binary) << content;
-    }
-    std::string ReadIni() const {
-        std::ifstream in(IniPath(), std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    void WriteIni(const std::string& content) const { WriteBytes(IniPath(), content); }
+    std::string ReadIni() const { return ReadBytes(IniPath()); }
 
     // The value of a key as the file holds it; nullopt when the key is not in the section.
     // Section and key names are matched without regard to case, as the INI functions do.
@@ -91,8 +76,8 @@ protected:
         return names;
     }
 
-    fs::path parent_;
-    fs::path folder_;
+    TempFolder parent_;
+    std::string folder_ = parent_.File("host");
     ScopedProgramLocation location_;
     ConfigObjects texts;
 };
@@ -221,7 +206,7 @@ TEST_F(ConfigObjectsPersistence, AnEmptyFileNameIsNoFile) {
     texts.SaveValueByName("wert");
     texts.SaveAllLang();
     EXPECT_TRUE(Listing(folder_).empty());
-    EXPECT_EQ(Listing(parent_), std::vector<std::string>{"host"});
+    EXPECT_EQ(Listing(parent_.Path()), std::vector<std::string>{"host"});
 
     EXPECT_EQ(texts.LoadValue("wert")->vValue, TextVariant("5"));
     texts.FindObject("wert")->vValue = "9";
