@@ -1,8 +1,8 @@
 // Where the INI file's atomic replacement keeps its temporary file: beside the file itself,
 // hidden, private to the owner while it is written, and gone afterwards. Nothing goes to the
 // system's temporary folder, where other users could plant links.
-#include "TempFolder.h"
 #include "config/IniEngine.h"
+#include "tests/config/TempFolder.h"
 
 #include <gtest/gtest.h>
 
