@@ -2,13 +2,13 @@
 
 #include "bench/BenchForm.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/FileText.h"
 
 #include <chrono>
 #include <climits>
 #include <exception>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -56,10 +56,7 @@ long long PeakBytesOfFreshProcess(const BenchHost& host, bool shuffle) {
                                   shuffle ? "shuffle" : "open"},
                                  {}, output);
         if (child.WaitFor(std::chrono::minutes(5)) != 0) {
-            std::ifstream in(output);
-            std::stringstream text;
-            text << in.rdbuf();
-            throw std::runtime_error("the measured child failed: " + text.str());
+            throw std::runtime_error("the measured child failed: " + test::ReadText(output));
         }
     }
     std::ifstream in(output);

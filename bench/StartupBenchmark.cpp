@@ -6,13 +6,13 @@
 #include "bench/Summary.h"
 #include "bench/XServer.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/FileText.h"
 #include "tests/support/XDisplay.h"
 #include "tools/demohost/DemoHost.h"
 
 #include <benchmark/benchmark.h>
 
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -21,6 +21,7 @@ namespace karusello::bench {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ReadText;
 using test::XDisplay;
 using namespace std::chrono_literals;
 
@@ -29,13 +30,6 @@ const std::string kEmptyTitle = "Leeres Fenster";
 constexpr auto kPatience = 30s;
 constexpr int kPairs = 20;
 constexpr double kStartupGoal = 3.0;
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A demo host with the shipped skin, the plug-in hard-linked into it and installed by its own
 // first run, and a live host window published in the INI file as the host does.

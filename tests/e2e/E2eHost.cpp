@@ -1,8 +1,9 @@
 #include "E2eHost.h"
 
+#include "tests/support/FileText.h"
+
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace karusello::e2e {
@@ -33,10 +34,7 @@ E2eHost::~E2eHost() {
 }
 
 std::string E2eHost::IniText() const {
-    std::ifstream in(Ini(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test::ReadText(Ini());
 }
 
 void E2eHost::WriteIniText(const std::string& text) const {
@@ -73,10 +71,7 @@ std::unique_ptr<ChildProcess> E2eHost::Start(const std::string& program,
 }
 
 std::string E2eHost::Output() const {
-    std::ifstream in(output_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test::ReadText(output_);
 }
 
 } // namespace karusello::e2e

@@ -1,12 +1,12 @@
 #include "HostsimDriver.h"
 
 #include "E2eHost.h"
+#include "tests/support/FileText.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <poll.h>
 #include <sstream>
 #include <stdexcept>
@@ -70,8 +70,7 @@ bool Gone(pid_t pid) {
     if (::kill(pid, 0) != 0) {
         return errno == ESRCH;
     }
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text = test::ReadText("/proc/" + std::to_string(pid) + "/stat");
     const auto close = text.rfind(')');
     return close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z';
 }
@@ -303,8 +302,7 @@ void HostsimDriver::EndHostsim() {
 }
 
 std::vector<std::string> HostsimDriver::Messages() const {
-    std::ifstream in(log_);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = test::ReadText(log_);
     // Only complete lines: hostsim may be writing the next one right now.
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -323,10 +321,7 @@ bool HostsimDriver::WaitForMessages(std::size_t count) {
 }
 
 std::string HostsimDriver::Errors() const {
-    std::ifstream in(errors_);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test::ReadText(errors_);
 }
 
 } // namespace karusello::e2e

@@ -4,12 +4,11 @@
 #include "E2eHost.h"
 #include "HostsimDriver.h"
 #include "HostsimSupport.h"
+#include "tests/support/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace karusello::e2e {
@@ -100,10 +99,7 @@ protected:
 
 TEST_F(HostsimSession, TheFirstStartInstallsAndTheNextOpensOnTheShownPlaylist) {
     ASSERT_NO_FATAL_FAILURE(Install());
-    const std::string ini = [&] {
-        std::ifstream in(host->Ini(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }();
+    const std::string ini = test::ReadText(host->Ini());
     EXPECT_NE(ini.find("[PLUGIN]\r\nkarusello=karusello\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("[PLUGIN_Menu]\r\nkarusello=Shuffle Playlist\r\n"), std::string::npos);
     EXPECT_NE(ini.find("[PLUGIN_Option]\r\nkarusello=PNID\r\n"), std::string::npos);

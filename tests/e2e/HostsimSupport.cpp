@@ -2,11 +2,10 @@
 
 #include "HostsimDriver.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/FileText.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -29,11 +28,6 @@ std::vector<std::string> SplitList(const std::string& text) {
     return items;
 }
 
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Runs a tool to its end; its exit code and what it printed.
 std::pair<int, std::string> RunTool(const std::string& program,
                                     const std::vector<std::string>& args,
@@ -42,7 +36,7 @@ std::pair<int, std::string> RunTool(const std::string& program,
     std::filesystem::remove(output);
     test::ChildProcess tool(program, args, {}, output);
     const auto code = tool.WaitFor(60s);
-    std::string printed = ReadAll(output);
+    std::string printed = test::ReadText(output);
     std::filesystem::remove(output);
     return {code.value_or(-1), printed};
 }
@@ -105,7 +99,7 @@ bool DesktopToolsAvailable() {
 }
 
 std::vector<std::string> CommandLineOf(pid_t pid) {
-    const std::string text = ReadAll("/proc/" + std::to_string(pid) + "/cmdline");
+    const std::string text = test::ReadText("/proc/" + std::to_string(pid) + "/cmdline");
     std::vector<std::string> words;
     std::size_t start = 0;
     for (auto end = text.find('\0'); end != std::string::npos; end = text.find('\0', start)) {

@@ -1,11 +1,11 @@
 #include "RobustnessSupport.h"
 
+#include "tests/support/FileText.h"
 #include "tests/support/ImmutableFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <linux/fs.h>
 #include <set>
 #include <sstream>
@@ -20,14 +20,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
+using test::ReadText;
 using test::SetImmutable;
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 } // namespace
 

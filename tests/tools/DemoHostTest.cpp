@@ -1,9 +1,11 @@
 #include "tools/demohost/DemoHost.h"
 
+#include "tests/support/FileText.h"
+#include "tests/support/TempFolder.h"
+
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <set>
 
@@ -14,27 +16,10 @@ namespace fs = std::filesystem;
 
 class DemoHostTest : public ::testing::Test {
 protected:
-    DemoHostTest() {
-        std::string pattern = (fs::temp_directory_path() / "demohost-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("no temporary folder");
-        }
-        root_ = pattern;
-    }
-    ~DemoHostTest() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-
     DemoOptions Options(const std::string& name) const {
         DemoOptions options;
         options.folder = root_ / name;
         return options;
-    }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     // Every row of both tables as one text, to compare databases.
@@ -48,7 +33,8 @@ protected:
                    .getString();
     }
 
-    fs::path root_;
+    test::TempFolder temp_;
+    const fs::path root_ = temp_.Path();
 };
 
 TEST_F(DemoHostTest, ArgumentsGiveTheOptionsOrSayWhatIsWrong) {
@@ -89,8 +75,9 @@ TEST_F(DemoHostTest, CreatesTheIniFileTheSkinFolderAndTheTables) {
     EXPECT_EQ(files.ini, folder / "brisolan.ini");
     EXPECT_EQ(files.database, folder / "brisolan.mdb");
     EXPECT_TRUE(fs::is_directory(folder / "skin"));
-    EXPECT_EQ(Bytes(files.ini), "[Global]\r\nSkinFileName=brisolan.skn\r\nDBName=" +
-                                    (folder / "brisolan.mdb").string() + "\r\n\r\n[Message]\r\n");
+    EXPECT_EQ(test::ReadText(files.ini), "[Global]\r\nSkinFileName=brisolan.skn\r\nDBName=" +
+                                             (folder / "brisolan.mdb").string() +
+                                             "\r\n\r\n[Message]\r\n");
     EXPECT_FALSE(fs::exists(folder / "brisolan.mdb.new"));
     EXPECT_FALSE(fs::exists(folder / "brisolan.ini.new"));
 
@@ -176,7 +163,7 @@ TEST_F(DemoHostTest, CopiesASkinFileAndRefusesPathsTheIniFileCannotHold) {
     DemoOptions options = Options("host");
     options.skin = skin;
     const DemoHostFiles files = CreateDemoHost(options);
-    EXPECT_EQ(Bytes(files.skinFolder / "brisolan.skn"), "skin");
+    EXPECT_EQ(test::ReadText(files.skinFolder / "brisolan.skn"), "skin");
 
     DemoOptions missingSkin = Options("ohne");
     missingSkin.skin = root_ / "fehlt.skn";
@@ -185,7 +172,7 @@ TEST_F(DemoHostTest, CopiesASkinFileAndRefusesPathsTheIniFileCannotHold) {
 
     // "ü" is in Windows-1252 and arrives as one byte; "日本" is not and is refused.
     const DemoHostFiles umlaut = CreateDemoHost(Options("Müll"));
-    EXPECT_NE(Bytes(umlaut.ini).find("M\xFCll"), std::string::npos);
+    EXPECT_NE(test::ReadText(umlaut.ini).find("M\xFCll"), std::string::npos);
     EXPECT_THROW(CreateDemoHost(Options("日本")), std::runtime_error);
     EXPECT_FALSE(fs::exists(root_ / "日本"));
 }

@@ -7,7 +7,7 @@
 namespace karusello::hostsim {
 namespace {
 
-using test::ReadFile;
+using test::ReadText;
 using test::TempFolder;
 using test::WriteFile;
 
@@ -20,19 +20,19 @@ TEST(HostIniTest, PublishesAndWithdrawsOnlyItsOwnHandles) {
     HostIni host(folder.Path());
 
     host.PublishHandles({4194311, 4194320});
-    const std::string published = ReadFile(ini);
+    const std::string published = ReadText(ini);
     EXPECT_NE(published.find("Handle.DB=4194311\r\n"), std::string::npos) << published;
     EXPECT_NE(published.find("Handle.DJ=4194320\r\n"), std::string::npos) << published;
     EXPECT_EQ(host.ReadHandles().db, 4194311U);
     EXPECT_EQ(host.ReadHandles().dj, 4194320U);
 
     host.WithdrawHandles({4194311, 4194320});
-    EXPECT_EQ(ReadFile(ini).find("Handle.D"), std::string::npos);
-    EXPECT_NE(ReadFile(ini).find("; host settings\r\n[Global]\r\nDBName=x.mdb\r\n"),
+    EXPECT_EQ(ReadText(ini).find("Handle.D"), std::string::npos);
+    EXPECT_NE(ReadText(ini).find("; host settings\r\n[Global]\r\nDBName=x.mdb\r\n"),
               std::string::npos)
         << "the rest of the file is kept";
-    EXPECT_NE(ReadFile(ini).find("Handle.Sam=77\r\n"), std::string::npos);
-    EXPECT_NE(ReadFile(ini).find("[PLUGIN]\r\nkarusello=karusello\r\n"), std::string::npos);
+    EXPECT_NE(ReadText(ini).find("Handle.Sam=77\r\n"), std::string::npos);
+    EXPECT_NE(ReadText(ini).find("[PLUGIN]\r\nkarusello=karusello\r\n"), std::string::npos);
 
     // Another host has published its windows meanwhile: withdrawing leaves them.
     host.PublishHandles({11, 12});

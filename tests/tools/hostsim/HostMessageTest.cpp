@@ -71,11 +71,11 @@ TEST(HostMessageTest, LogsEveryMessageAsOneLineOnConsoleAndFile) {
     {
         MessageLog log(console, file);
         log.Record("message one");
-        EXPECT_EQ(test::ReadFile(file), "earlier\nmessage one\n") << "on disk at once";
+        EXPECT_EQ(test::ReadText(file), "earlier\nmessage one\n") << "on disk at once";
         log.Record("message two");
     }
     EXPECT_EQ(console.str(), "message one\nmessage two\n");
-    EXPECT_EQ(test::ReadFile(file), "earlier\nmessage one\nmessage two\n");
+    EXPECT_EQ(test::ReadText(file), "earlier\nmessage one\nmessage two\n");
     EXPECT_THROW(MessageLog(console, folder.Path() / "no" / "such.log"), std::runtime_error);
 }
 

@@ -33,10 +33,10 @@ std::vector<std::string> Lines(const std::string& text) {
 // The file's lines once it has at least count of them, or what it has when the time is up.
 std::vector<std::string> WaitForLines(const fs::path& file, std::size_t count) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    std::vector<std::string> lines = Lines(test::ReadFile(file));
+    std::vector<std::string> lines = Lines(test::ReadText(file));
     while (lines.size() < count && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        lines = Lines(test::ReadFile(file));
+        lines = Lines(test::ReadText(file));
     }
     return lines;
 }
@@ -98,7 +98,7 @@ TEST_F(HostSimProgramTest, PublishesItsWindowsRecordsMessagesAndWithdrawsWhenClo
 
     EXPECT_EQ(sim.Ask("close"), "ok");
     EXPECT_EQ(sim.WaitFor(patience), 0);
-    EXPECT_EQ(test::ReadFile(Host() / "brisolan.ini").find("Handle.D"), std::string::npos);
+    EXPECT_EQ(test::ReadText(Host() / "brisolan.ini").find("Handle.D"), std::string::npos);
     EXPECT_FALSE(x.WindowExists(handles.db));
     EXPECT_FALSE(x.WindowExists(handles.dj));
 }
@@ -122,7 +122,7 @@ TEST_F(HostSimProgramTest, ClosesOneWindowAloneAndEndsCleanlyOnSigterm) {
 
     sim.Signal(SIGTERM);
     EXPECT_EQ(sim.WaitFor(patience), 0);
-    EXPECT_EQ(test::ReadFile(Host() / "brisolan.ini").find("Handle.D"), std::string::npos);
+    EXPECT_EQ(test::ReadText(Host() / "brisolan.ini").find("Handle.D"), std::string::npos);
     EXPECT_FALSE(x.WindowExists(handles.db));
 }
 

@@ -10,7 +10,7 @@ namespace karusello::hostsim {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadFile;
+using test::ReadText;
 using test::TempFolder;
 using test::WriteFile;
 
@@ -60,7 +60,7 @@ TEST_F(PluginLinkTest, LinksThePluginIntoTheHostFolderAndReplacesStaleCopies) {
     WriteFile(plugin_, "#!/bin/sh\n# rebuilt\n");
     InstallPlugin(plugin_, host_, &kind);
     EXPECT_EQ(kind, PluginLinkKind::HardLink);
-    EXPECT_EQ(ReadFile(installed), "#!/bin/sh\n# rebuilt\n");
+    EXPECT_EQ(ReadText(installed), "#!/bin/sh\n# rebuilt\n");
 
     // A symbolic link would make the plug-in look for the host in the build folder.
     fs::remove(installed);
@@ -83,7 +83,7 @@ TEST_F(PluginLinkTest, CopiesAcrossFileSystems) {
     PluginLinkKind kind{};
     const fs::path installed = InstallPlugin(plugin_, other, &kind);
     EXPECT_EQ(kind, PluginLinkKind::Copy);
-    EXPECT_EQ(ReadFile(installed), ReadFile(plugin_));
+    EXPECT_EQ(ReadText(installed), ReadText(plugin_));
     EXPECT_NE(fs::status(installed).permissions() & fs::perms::owner_exec, fs::perms::none)
         << "the copy can still be run";
     fs::remove_all(other);

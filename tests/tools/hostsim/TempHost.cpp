@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace karusello::hostsim::test {
@@ -31,11 +30,6 @@ long long TempHost::Number(const std::string& sql) const {
     SQLite::Statement query(db, sql);
     query.executeStep();
     return query.getColumn(0).getInt64();
-}
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFile(const fs::path& file, const std::string& bytes) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/FileText.h"
 #include "tests/support/TempFolder.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -9,6 +10,7 @@
 
 namespace karusello::hostsim::test {
 
+using karusello::test::ReadText;
 using karusello::test::TempFolder;
 
 // A demo host (INI file and database of the demo host generator) in a temporary folder.
@@ -30,7 +32,6 @@ private:
     std::filesystem::path folder_;
 };
 
-std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, const std::string& bytes);
 
 } // namespace karusello::hostsim::test
