@@ -56,11 +56,8 @@ int Milliseconds(Clock::duration d) {
 class CrashSafety : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!x.Connected()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
-        }
-        if (!ToolsAvailable()) {
-            GTEST_SKIP() << "needs " << kSqlite3 << " and " << kXdotool;
+        if (const std::string reason = SkipReason(x, true); !reason.empty()) {
+            GTEST_SKIP() << reason;
         }
         host = std::make_unique<E2eHost>();
     }

@@ -1,6 +1,7 @@
 // Sessions with the host simulator: hostsim starts Karusello as the host does, the tests click
 // Karusello's real buttons and read what hostsim shows and receives.
 
+#include "DesktopTools.h"
 #include "E2eHost.h"
 #include "HostsimDriver.h"
 #include "HostsimSupport.h"
@@ -27,11 +28,11 @@ constexpr int kNameRefreshMs = 8000;
 class HostsimSession : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!x.Connected()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
+        if (const std::string reason = SkipReason(x, true); !reason.empty()) {
+            GTEST_SKIP() << reason;
         }
-        if (!HostsimDriver::Available() || !DesktopToolsAvailable()) {
-            GTEST_SKIP() << "needs hostsim, xdotool and sqlite3";
+        if (!HostsimDriver::Available()) {
+            GTEST_SKIP() << "needs hostsim";
         }
         host = std::make_unique<HostsimDriver>(kMorgenshow);
     }

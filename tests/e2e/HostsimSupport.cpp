@@ -1,5 +1,6 @@
 #include "HostsimSupport.h"
 
+#include "DesktopTools.h"
 #include "HostsimDriver.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/FileText.h"
@@ -14,9 +15,6 @@ namespace karusello::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr const char* kSqlite = "/usr/bin/sqlite3";
-constexpr const char* kXdotool = "/usr/bin/xdotool";
 
 std::vector<std::string> SplitList(const std::string& text) {
     std::vector<std::string> items;
@@ -90,12 +88,8 @@ std::string MessageLine(const std::string& window, std::uint32_t handle,
 
 std::string QueryRows(const std::filesystem::path& database, const std::string& sql,
                       const std::filesystem::path& scratch) {
-    auto [code, rows] = RunTool(kSqlite, {"-readonly", database.string(), sql}, scratch);
+    auto [code, rows] = RunTool(kSqlite3, {"-readonly", database.string(), sql}, scratch);
     return code == 0 ? rows : "sqlite3 failed (" + std::to_string(code) + "): " + rows;
-}
-
-bool DesktopToolsAvailable() {
-    return std::filesystem::exists(kSqlite) && std::filesystem::exists(kXdotool);
 }
 
 std::vector<std::string> CommandLineOf(pid_t pid) {

@@ -37,7 +37,6 @@ std::string MessageLine(const std::string& window, std::uint32_t handle, const s
 std::string QueryRows(const std::filesystem::path& database, const std::string& sql,
                       const std::filesystem::path& scratch);
 
-bool DesktopToolsAvailable();
 // The plug-in process's command line, its arguments split.
 std::vector<std::string> CommandLineOf(pid_t pid);
 

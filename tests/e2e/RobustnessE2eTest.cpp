@@ -35,11 +35,8 @@ std::string Describe(const std::vector<std::string>& args) {
 class BadInput : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!x.Connected()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
-        }
-        if (!ToolsAvailable()) {
-            GTEST_SKIP() << "needs " << kSqlite3 << " and " << kXdotool;
+        if (const std::string reason = SkipReason(x, true); !reason.empty()) {
+            GTEST_SKIP() << reason;
         }
         host = std::make_unique<E2eHost>();
         InstallPlugin(*host);

@@ -25,10 +25,6 @@ using test::SetImmutable;
 
 } // namespace
 
-bool ToolsAvailable() {
-    return ::access(kSqlite3, X_OK) == 0 && ::access(kXdotool, X_OK) == 0;
-}
-
 HostDb::HostDb(const E2eHost& host)
     : file_(host.Folder() / "brisolan.mdb"), output_(host.Folder().parent_path() / "sql.txt") {}
 

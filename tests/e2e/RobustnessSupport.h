@@ -4,6 +4,7 @@
 // through the sqlite3 command-line tool, clicks on the plug-in's buttons through xdotool, and
 // a host folder with a large playlist.
 
+#include "DesktopTools.h"
 #include "E2eHost.h"
 
 #include <cstdint>
@@ -12,8 +13,6 @@
 
 namespace karusello::e2e {
 
-inline constexpr const char* kSqlite3 = "/usr/bin/sqlite3";
-inline constexpr const char* kXdotool = "/usr/bin/xdotool";
 // Playlists of the demo host: 17 "Morgenshow" and, with --big, 99 "Großes Archiv".
 inline constexpr std::int32_t kSmallPlaylistId = 17;
 inline constexpr std::int32_t kBigPlaylistId = 99;
@@ -21,8 +20,6 @@ inline constexpr std::int32_t kBigPlaylistId = 99;
 // The buttons' places in the window's client area, in pixels.
 inline constexpr Geometry kShuffleButton{315, 105, 91, 26};
 inline constexpr Geometry kRestoreButton{8, 104, 139, 26};
-
-bool ToolsAvailable();
 
 // A playlist's sort values in ascending plid; a null sid reads as kNullSid.
 using Order = std::vector<std::int64_t>;

@@ -1,3 +1,4 @@
+#include "DesktopTools.h"
 #include "E2eHost.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,8 @@ const std::string kTitle = "Brisolan Karusello";
 class PluginStart : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!x.Connected()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
+        if (const std::string reason = SkipReason(x, false); !reason.empty()) {
+            GTEST_SKIP() << reason;
         }
         host = std::make_unique<E2eHost>();
     }
