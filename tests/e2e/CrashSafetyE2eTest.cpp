@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <random>
 
@@ -129,6 +130,44 @@ protected:
         return now == newOrder && now != oldOrder;
     }
 
+    struct Rounds {
+        int kills = 0;
+        int completed = 0; // rounds that found the new order
+    };
+
+    // Up to `count` kill rounds within 55 s, each on the playlist in its original order: the
+    // program started on it, `click` sets off the work, the kill follows after the next of the
+    // delays, then the playlist must hold the whole old or the whole new order. Stops at the
+    // first failure.
+    void RunKillRounds(KillMoments& delay, int count, const std::function<void()>& click,
+                       const Order& oldOrder, const Order& newOrder, const std::string& doneText,
+                       const std::string& notDoneText, Rounds& rounds) {
+        const auto budget = Clock::now() + 55s;
+        while (rounds.kills < count && Clock::now() < budget) {
+            if (db->SortValues(kBigPlaylistId) != original) {
+                db->Reset(kBigPlaylistId);
+            }
+            auto run = StartOnBigPlaylist();
+            ASSERT_NE(window, 0u) << host->Output();
+            const int wait = delay.Next();
+            click();
+            if (HasFatalFailure()) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+            run->Kill();
+            ++rounds.kills;
+            const std::string round =
+                "kill " + std::to_string(rounds.kills) + " after " + std::to_string(wait) + " ms";
+            const bool done = ExpectOldOrNew(oldOrder, newOrder, round);
+            std::cout << round << ": " << (done ? doneText : notDoneText) << std::endl;
+            rounds.completed += done ? 1 : 0;
+            if (HasFailure()) {
+                return;
+            }
+        }
+    }
+
     XDisplay x;
     std::unique_ptr<E2eHost> host;
     std::unique_ptr<HostDb> db;
@@ -148,32 +187,16 @@ TEST_F(CrashSafety, AKilledShuffleLeavesTheOldOrTheNewOrder) {
     // Kills spread over the whole shuffle.
     KillMoments delay(Seed(), 0, Milliseconds(shuffleTime), kKills);
 
-    const auto budget = Clock::now() + 55s;
-    int kills = 0;
-    int completed = 0;
-    while (kills < kKills && Clock::now() < budget) {
-        if (db->SortValues(kBigPlaylistId) != original) {
-            db->Reset(kBigPlaylistId);
-        }
-        auto run = StartOnBigPlaylist();
-        ASSERT_NE(window, 0u) << host->Output();
-        const int wait = delay.Next();
-        ASSERT_TRUE(Click(x, window, kShuffleButton));
-        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        run->Kill();
-        ++kills;
-        const std::string round =
-            "kill " + std::to_string(kills) + " after " + std::to_string(wait) + " ms";
-        const bool done = ExpectOldOrNew(original, shuffled, round);
-        std::cout << round << (done ? ": shuffled" : ": as before") << std::endl;
-        completed += done ? 1 : 0;
-        if (HasFailure()) {
-            return;
-        }
+    Rounds rounds;
+    RunKillRounds(
+        delay, kKills, [&] { ASSERT_TRUE(Click(x, window, kShuffleButton)); }, original, shuffled,
+        "shuffled", "as before", rounds);
+    if (HasFailure()) {
+        return;
     }
-    std::cout << kills << " kills during shuffles, " << completed
+    std::cout << rounds.kills << " kills during shuffles, " << rounds.completed
               << " after the new order was complete" << std::endl;
-    EXPECT_GE(kills, 4);
+    EXPECT_GE(rounds.kills, 4);
 }
 
 TEST_F(CrashSafety, AKilledRestoreLeavesTheShuffledOrTheRestoredOrder) {
@@ -183,35 +206,22 @@ TEST_F(CrashSafety, AKilledRestoreLeavesTheShuffledOrTheRestoredOrder) {
     // Kills over the whole restore and a little beyond its commit.
     KillMoments delay(Seed() + 1, 0, Milliseconds(restoreTime) * 13 / 10, kKills);
 
-    const auto budget = Clock::now() + 55s;
-    int kills = 0;
-    int completed = 0;
-    while (kills < kKills && Clock::now() < budget) {
-        if (db->SortValues(kBigPlaylistId) != original) {
-            db->Reset(kBigPlaylistId);
-        }
-        auto run = StartOnBigPlaylist();
-        ASSERT_NE(window, 0u) << host->Output();
+    // The restore is clicked once the shuffle that it undoes is complete.
+    const auto shuffleThenRestore = [&] {
         ASSERT_TRUE(Click(x, window, kShuffleButton));
         ASSERT_EQ(WaitForChange(original, 90s), shuffled) << host->Output();
         std::this_thread::sleep_for(300ms);
-        const int wait = delay.Next();
         ASSERT_TRUE(Click(x, window, kRestoreButton));
-        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        run->Kill();
-        ++kills;
-        const std::string round =
-            "kill " + std::to_string(kills) + " after " + std::to_string(wait) + " ms";
-        const bool done = ExpectOldOrNew(shuffled, original, round);
-        std::cout << round << (done ? ": restored" : ": still shuffled") << std::endl;
-        completed += done ? 1 : 0;
-        if (HasFailure()) {
-            return;
-        }
+    };
+    Rounds rounds;
+    RunKillRounds(delay, kKills, shuffleThenRestore, shuffled, original, "restored",
+                  "still shuffled", rounds);
+    if (HasFailure()) {
+        return;
     }
-    std::cout << kills << " kills during restores, " << completed << " after the old order was back"
-              << std::endl;
-    EXPECT_GE(kills, 4);
+    std::cout << rounds.kills << " kills during restores, " << rounds.completed
+              << " after the old order was back" << std::endl;
+    EXPECT_GE(rounds.kills, 4);
 }
 
 // The installation writes its three keys in one atomic replacement of the file. A kill leaves
