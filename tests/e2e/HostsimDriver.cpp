@@ -1,6 +1,7 @@
 #include "HostsimDriver.h"
 
 #include "E2eHost.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/FileText.h"
 
 #include <cerrno>
@@ -14,8 +15,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace karusello::e2e {
 
@@ -39,30 +38,6 @@ std::string LeakOptions() {
                    "suppressions=" + (sourceRoot / "tests" / "lsan.supp").string();
     }
     return options;
-}
-
-std::vector<std::string> Environment(const std::map<std::string, std::string>& extra) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (!extra.count(entry.substr(0, entry.find('=')))) {
-            env.push_back(entry);
-        }
-    }
-    for (const auto& [key, value] : extra) {
-        env.push_back(key + "=" + value);
-    }
-    return env;
-}
-
-std::optional<int> ExitCode(int status) {
-    if (WIFEXITED(status)) {
-        return WEXITSTATUS(status);
-    }
-    if (WIFSIGNALED(status)) {
-        return 128 + WTERMSIG(status);
-    }
-    return std::nullopt;
 }
 
 // A process that is gone, or a zombie that some other process has to reap.
@@ -124,10 +99,11 @@ HostsimDriver::~HostsimDriver() {
 }
 
 void HostsimDriver::Spawn(const std::vector<std::string>& args) {
-    std::vector<std::string> env = Environment({{"XDG_RUNTIME_DIR", (root_ / "run").string()},
-                                                {"KARUSELLO_NO_ERROR_DIALOG", "1"},
-                                                {"QT_QPA_PLATFORM", "xcb"},
-                                                {"LSAN_OPTIONS", LeakOptions()}});
+    std::vector<std::string> env =
+        test::EnvironmentWith({{"XDG_RUNTIME_DIR", (root_ / "run").string()},
+                               {"KARUSELLO_NO_ERROR_DIALOG", "1"},
+                               {"QT_QPA_PLATFORM", "xcb"},
+                               {"LSAN_OPTIONS", LeakOptions()}});
     std::vector<char*> envp;
     for (auto& e : env) {
         envp.push_back(e.data());
@@ -241,7 +217,7 @@ std::optional<int> HostsimDriver::Close() {
         while (!exitCode_ && std::chrono::steady_clock::now() < end) {
             int status = 0;
             if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                exitCode_ = ExitCode(status);
+                exitCode_ = test::ExitCodeOf(status);
                 break;
             }
             std::this_thread::sleep_for(20ms);
@@ -257,7 +233,7 @@ std::optional<int> HostsimDriver::WaitForPluginEnd(pid_t pid, std::chrono::milli
         int status = 0;
         const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
         if (reaped == pid) {
-            known = ExitCode(status);
+            known = test::ExitCodeOf(status);
         } else if (reaped < 0 && Gone(pid)) {
             known = kUnknownExit;
         } else if (std::chrono::steady_clock::now() >= end) {

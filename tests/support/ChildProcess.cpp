@@ -11,19 +11,28 @@ extern char** environ;
 
 namespace karusello::test {
 
-ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
-                           const std::map<std::string, std::string>& extraEnv,
-                           const std::filesystem::path& output) {
+std::vector<std::string> EnvironmentWith(const std::map<std::string, std::string>& extra) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
-        if (!extraEnv.count(entry.substr(0, entry.find('=')))) {
+        if (!extra.count(entry.substr(0, entry.find('=')))) {
             env.push_back(entry);
         }
     }
-    for (const auto& [key, value] : extraEnv) {
+    for (const auto& [key, value] : extra) {
         env.push_back(key + "=" + value);
     }
+    return env;
+}
+
+int ExitCodeOf(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
+                           const std::map<std::string, std::string>& extraEnv,
+                           const std::filesystem::path& output) {
+    std::vector<std::string> env = EnvironmentWith(extraEnv);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& a : args) {
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -60,7 +69,7 @@ std::optional<int> ChildProcess::WaitFor(std::chrono::milliseconds timeout) {
     while (!status_) {
         int status = 0;
         if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            status_ = ExitCodeOf(status);
             break;
         }
         if (std::chrono::steady_clock::now() >= end) {

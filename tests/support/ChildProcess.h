@@ -32,4 +32,12 @@ private:
     std::optional<int> status_;
 };
 
+// This process's environment as "NAME=value" entries, with the extra variables set (in place of
+// those of the same name).
+std::vector<std::string> EnvironmentWith(const std::map<std::string, std::string>& extra);
+
+// A status from waitpid as an exit code: the code of a process that exited, 128 plus the signal
+// of one that was killed, as a shell gives it.
+int ExitCodeOf(int status);
+
 } // namespace karusello::test
