@@ -209,12 +209,8 @@ TEST_F(HostsimSession, ASecondStartActivatesTheFirstWindowAndEnds) {
 
     const pid_t second = host->StartPlugin();
     EXPECT_EQ(host->WaitForPluginEnd(second, kProgramEnd), 3) << host->Errors();
-    EXPECT_TRUE(WaitUntil([&] {
-        const auto order = x.StackingOrder();
-        const auto first = std::find(order.begin(), order.end(), window);
-        const auto other = std::find(order.begin(), order.end(), cover);
-        return first != order.end() && other != order.end() && first > other;
-    })) << "the first window is above the window that covered it";
+    EXPECT_TRUE(WaitUntil([&] { return x.IsAbove(window, cover); }))
+        << "the first window is above the window that covered it";
     EXPECT_TRUE(Running());
     EXPECT_EQ(PluginWindows().size(), 1u);
     x.DestroyWindow(cover);

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace karusello::e2e {
 namespace {
 
@@ -79,12 +77,8 @@ TEST_F(PluginStart, ASecondStartBringsTheFirstWindowToTheFrontAndEnds) {
 
     auto second = host->StartPlugin({"17"});
     EXPECT_EQ(second->WaitFor(30s), 3) << host->Output();
-    EXPECT_TRUE(WaitUntil([&] {
-        const auto order = x.StackingOrder();
-        const auto plugin = std::find(order.begin(), order.end(), window);
-        const auto other = std::find(order.begin(), order.end(), cover);
-        return plugin != order.end() && other != order.end() && plugin > other;
-    })) << "the first window is above the window that covered it";
+    EXPECT_TRUE(WaitUntil([&] { return x.IsAbove(window, cover); }))
+        << "the first window is above the window that covered it";
     EXPECT_TRUE(first->Running());
     EXPECT_EQ(PluginWindows().size(), 1u);
     x.DestroyWindow(cover);

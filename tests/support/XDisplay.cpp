@@ -1,5 +1,6 @@
 #include "tests/support/XDisplay.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -105,6 +106,13 @@ std::optional<Geometry> XDisplay::GeometryOf(xcb_window_t window) {
         return std::nullopt;
     }
     return Geometry{reply->x, reply->y, reply->width, reply->height};
+}
+
+bool XDisplay::IsAbove(xcb_window_t upper, xcb_window_t lower) {
+    const auto order = StackingOrder();
+    const auto u = std::find(order.begin(), order.end(), upper);
+    const auto l = std::find(order.begin(), order.end(), lower);
+    return u != order.end() && l != order.end() && u > l;
 }
 
 bool XDisplay::Viewable(xcb_window_t window) {

@@ -33,6 +33,8 @@ public:
     std::vector<xcb_window_t> ChildrenOf(xcb_window_t window);
     // The root's children from bottom to top.
     std::vector<xcb_window_t> StackingOrder() { return ChildrenOf(screen_->root); }
+    // True when both are top-level windows and upper is stacked above lower.
+    bool IsAbove(xcb_window_t upper, xcb_window_t lower);
     bool Viewable(xcb_window_t window);
     // True when a window with this title exists and is viewable.
     bool TitledViewable(const std::string& title) {
