@@ -1,5 +1,8 @@
 #include "bench/BenchForm.h"
 
+#include "bench/Baseline.h"
+
+#include <random>
 #include <stdexcept>
 
 namespace karusello::bench {
@@ -25,6 +28,16 @@ void BenchForm::Fire(FormEvent event) {
     if (form_.PlaylistId != playlistId_) {
         throw std::runtime_error("the window refused playlist " + std::to_string(playlistId_));
     }
+}
+
+PairedResult PairedShuffle(benchmark::State& state, const BenchHost& host,
+                           std::int32_t playlistId) {
+    BenchForm form(host, playlistId);
+    form.Fire(FormEvent::ShuffelClick);
+    std::minstd_rand random;
+    return RunPaired(
+        state, [&] { form.Fire(FormEvent::ShuffelClick); },
+        [&] { BaselineShuffle(host.database, playlistId, random); });
 }
 
 } // namespace karusello::bench

@@ -2,6 +2,7 @@
 
 #include "app/frmRandomPL.h"
 #include "bench/HostDatabases.h"
+#include "bench/Paired.h"
 #include "config/ProgramLocation.h"
 
 #include <cstdint>
@@ -92,5 +93,9 @@ private:
     FailingLifetime lifetime_;
     frmRandomPL form_;
 };
+
+// Every shuffle after the first (the old order is saved already) through the window on the
+// playlist, paired with the bare shuffle of the same playlist.
+PairedResult PairedShuffle(benchmark::State& state, const BenchHost& host, std::int32_t playlistId);
 
 } // namespace karusello::bench

@@ -1,7 +1,6 @@
 // What the host's index on pl_all(pnid, plid) is worth: the shuffle of a 400-entry playlist in
 // tables of every size, and of the large playlist, with and without the index. The program and
 // the bare statements run on the same file, so the ratio stays comparable.
-#include "bench/Baseline.h"
 #include "bench/BenchForm.h"
 #include "bench/Benchmarks.h"
 #include "bench/Paired.h"
@@ -10,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <exception>
-#include <random>
 
 namespace karusello::bench {
 
@@ -25,12 +23,7 @@ struct IndexCase {
 void ShuffleIndexed(benchmark::State& state, IndexCase c) {
     try {
         const BenchHost& host = HostDatabases::Instance().For(c.tableEntries, c.withIndex);
-        BenchForm form(host, c.playlist);
-        form.Fire(FormEvent::ShuffelClick);
-        std::minstd_rand random;
-        const PairedResult r = RunPaired(
-            state, [&] { form.Fire(FormEvent::ShuffelClick); },
-            [&] { BaselineShuffle(host.database, c.playlist, random); });
+        const PairedResult r = PairedShuffle(state, host, c.playlist);
         const std::string what = c.playlist == kSmallPlaylist ? "shuffle 400 in table" : "shuffle";
         Record(PairedLine(what + (c.withIndex ? ", index" : ", no index"), Grouped(c.tableEntries),
                           r));

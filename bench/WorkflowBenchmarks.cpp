@@ -36,13 +36,7 @@ SummaryLine RatioLine(const std::string& measurement, int entries, const PairedR
 // Every shuffle after the first: the old order is saved already.
 void Shuffle(benchmark::State& state, Case c) {
     try {
-        const BenchHost& host = c.Host();
-        BenchForm form(host, kBigPlaylist);
-        form.Fire(FormEvent::ShuffelClick);
-        std::minstd_rand random;
-        const PairedResult r = RunPaired(
-            state, [&] { form.Fire(FormEvent::ShuffelClick); },
-            [&] { BaselineShuffle(host.database, kBigPlaylist, random); });
+        const PairedResult r = PairedShuffle(state, c.Host(), kBigPlaylist);
         Record(RatioLine(c.Name("shuffle"), c.entries, r));
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
