@@ -21,15 +21,6 @@ std::vector<xcb_window_t> Children(const xcb_query_tree_reply_t* reply) {
                                      children + xcb_query_tree_children_length(mutableReply));
 }
 
-XcbReply<xcb_query_tree_reply_t> TakeTree(XcbConnection& connection,
-                                          xcb_query_tree_cookie_t cookie) {
-    xcb_generic_error_t* rawError = nullptr;
-    XcbReply<xcb_query_tree_reply_t> reply(
-        xcb_query_tree_reply(connection.Get(), cookie, &rawError));
-    XcbError error(rawError);
-    return error ? nullptr : std::move(reply);
-}
-
 std::vector<Candidate> ClientListCandidates(XcbConnection& connection) {
     std::vector<Candidate> candidates;
     for (std::uint32_t window :
@@ -42,7 +33,7 @@ std::vector<Candidate> ClientListCandidates(XcbConnection& connection) {
 // Children of the root in stacking order, each followed by its own children.
 std::vector<Candidate> TreeCandidates(XcbConnection& connection) {
     xcb_connection_t* c = connection.Get();
-    auto rootTree = TakeTree(connection, xcb_query_tree(c, connection.Root()));
+    auto rootTree = TakeReply(xcb_query_tree_reply, c, xcb_query_tree(c, connection.Root()));
     const std::vector<xcb_window_t> topLevels = Children(rootTree.get());
 
     std::vector<xcb_query_tree_cookie_t> cookies;
@@ -53,7 +44,7 @@ std::vector<Candidate> TreeCandidates(XcbConnection& connection) {
     std::vector<Candidate> candidates;
     for (std::size_t i = 0; i < topLevels.size(); ++i) {
         candidates.push_back({topLevels[i], topLevels[i]});
-        auto tree = TakeTree(connection, cookies[i]);
+        auto tree = TakeReply(xcb_query_tree_reply, c, cookies[i]);
         for (xcb_window_t child : Children(tree.get())) {
             candidates.push_back({child, topLevels[i]});
         }

@@ -25,11 +25,9 @@ bool IsMinimised(XcbConnection& connection, xcb_window_t window) {
 }
 
 bool IsViewable(XcbConnection& connection, xcb_window_t window) {
-    xcb_generic_error_t* rawError = nullptr;
-    XcbReply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        connection.Get(), xcb_get_window_attributes(connection.Get(), window), &rawError));
-    XcbError error(rawError);
-    return reply && !error && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+    const auto reply = TakeReply(xcb_get_window_attributes_reply, connection.Get(),
+                                 xcb_get_window_attributes(connection.Get(), window));
+    return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
 void RequestActivation(XcbConnection& connection, xcb_window_t window) {

@@ -65,11 +65,8 @@ bool XcbConnection::WindowExists(xcb_window_t window) {
     if (connection_ == nullptr || window == XCB_WINDOW_NONE) {
         return false;
     }
-    xcb_generic_error_t* rawError = nullptr;
-    XcbReply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-        connection_, xcb_get_window_attributes(connection_, window), &rawError));
-    XcbError error(rawError);
-    return reply != nullptr && error == nullptr;
+    return TakeReply(xcb_get_window_attributes_reply, connection_,
+                     xcb_get_window_attributes(connection_, window)) != nullptr;
 }
 
 bool XcbConnection::Check(xcb_void_cookie_t cookie) {

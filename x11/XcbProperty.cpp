@@ -30,14 +30,7 @@ xcb_get_property_cookie_t RequestProperty(XcbConnection& connection, xcb_window_
 
 XcbReply<xcb_get_property_reply_t> TakeProperty(XcbConnection& connection,
                                                 xcb_get_property_cookie_t cookie) {
-    xcb_generic_error_t* rawError = nullptr;
-    XcbReply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection.Get(), cookie, &rawError));
-    XcbError error(rawError);
-    if (error) {
-        return nullptr;
-    }
-    return reply;
+    return TakeReply(xcb_get_property_reply, connection.Get(), cookie);
 }
 
 std::vector<std::uint32_t> PropertyWords(const xcb_get_property_reply_t* reply) {
