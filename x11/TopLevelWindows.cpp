@@ -15,10 +15,8 @@ std::vector<xcb_window_t> Children(const xcb_query_tree_reply_t* reply) {
     if (reply == nullptr) {
         return {};
     }
-    auto* mutableReply = const_cast<xcb_query_tree_reply_t*>(reply);
-    const xcb_window_t* children = xcb_query_tree_children(mutableReply);
-    return std::vector<xcb_window_t>(children,
-                                     children + xcb_query_tree_children_length(mutableReply));
+    const xcb_window_t* children = xcb_query_tree_children(reply);
+    return std::vector<xcb_window_t>(children, children + xcb_query_tree_children_length(reply));
 }
 
 std::vector<Candidate> ClientListCandidates(XcbConnection& connection) {

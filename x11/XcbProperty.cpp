@@ -37,10 +37,8 @@ std::vector<std::uint32_t> PropertyWords(const xcb_get_property_reply_t* reply) 
     if (reply == nullptr || reply->type == XCB_ATOM_NONE || reply->format != 32) {
         return {};
     }
-    // xcb_get_property_value takes a non-const pointer but only reads.
-    auto* mutableReply = const_cast<xcb_get_property_reply_t*>(reply);
-    const auto* words = static_cast<const std::uint32_t*>(xcb_get_property_value(mutableReply));
-    const int count = xcb_get_property_value_length(mutableReply) / 4;
+    const auto* words = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / 4;
     return std::vector<std::uint32_t>(words, words + count);
 }
 
@@ -48,9 +46,8 @@ bool PropertyText(const xcb_get_property_reply_t* reply, std::string& text) {
     if (reply == nullptr || reply->type == XCB_ATOM_NONE || reply->format != 8) {
         return false;
     }
-    auto* mutableReply = const_cast<xcb_get_property_reply_t*>(reply);
-    const auto* data = static_cast<const char*>(xcb_get_property_value(mutableReply));
-    int length = xcb_get_property_value_length(mutableReply);
+    const auto* data = static_cast<const char*>(xcb_get_property_value(reply));
+    int length = xcb_get_property_value_length(reply);
     // Some clients store the terminating NUL with the title.
     while (length > 0 && data[length - 1] == '\0') {
         --length;
