@@ -7,12 +7,12 @@
 #include "bench/XServer.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/FileText.h"
+#include "tests/support/PluginFolder.h"
 #include "tests/support/XDisplay.h"
 #include "tools/demohost/DemoHost.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -44,9 +44,6 @@ public:
                         const std::vector<std::string>& args, const std::string& title);
 
 private:
-    std::map<std::string, std::string> Environment() const;
-    void PublishHandle(xcb_window_t window) const;
-
     fs::path root_;
     fs::path folder_;
     fs::path runtime_;
@@ -56,48 +53,25 @@ private:
 StartupHost::StartupHost(XDisplay& x)
     : root_(HostDatabases::Instance().NewFolder("startup")), folder_(root_ / "host"),
       runtime_(root_ / "run"), output_(root_ / "output.txt") {
-    fs::create_directory(runtime_);
-    fs::permissions(runtime_, fs::perms::owner_all);
+    test::MakeRuntimeFolder(runtime_);
     demohost::DemoOptions options;
     options.folder = folder_;
     options.skin = fs::path(SKIN_FILE);
     demohost::CreateDemoHost(options);
-    std::error_code linkError;
-    fs::create_hard_link(KARUSELLO_EXE, Plugin(), linkError);
-    if (linkError) {
-        fs::copy_file(KARUSELLO_EXE, Plugin());
-    }
-    test::ChildProcess install(Plugin().string(), {"17"}, Environment(), output_);
+    test::LinkPlugin(KARUSELLO_EXE, Plugin());
+    test::ChildProcess install(Plugin().string(), {"17"}, test::PluginEnvironment(runtime_),
+                               output_);
     if (install.WaitFor(kPatience) != 2) {
         throw std::runtime_error("the plug-in did not install itself: " + ReadText(output_));
     }
-    PublishHandle(x.CreateWindow("Brisolan Datenbank (Messung)"));
-}
-
-std::map<std::string, std::string> StartupHost::Environment() const {
-    return {{"XDG_RUNTIME_DIR", runtime_.string()},
-            {"KARUSELLO_NO_ERROR_DIALOG", "1"},
-            {"QT_QPA_PLATFORM", "xcb"}};
-}
-
-void StartupHost::PublishHandle(xcb_window_t window) const {
-    const fs::path ini = folder_ / demohost::kIniFileName;
-    std::string text = ReadText(ini);
-    const std::string header = "[Message]\r\n";
-    const std::string keys = "Handle.DB=" + std::to_string(window) + "\r\nHandle.DJ=0\r\n";
-    const auto at = text.find(header);
-    if (at == std::string::npos) {
-        text += header + keys;
-    } else {
-        text.insert(at + header.size(), keys);
-    }
-    std::ofstream(ini, std::ios::binary | std::ios::trunc) << text;
+    test::PublishHandles(folder_ / demohost::kIniFileName,
+                         x.CreateWindow("Brisolan Datenbank (Messung)"), 0);
 }
 
 double StartupHost::TimeToWindow(XDisplay& x, const std::string& program,
                                  const std::vector<std::string>& args, const std::string& title) {
     const auto start = std::chrono::steady_clock::now();
-    test::ChildProcess run(program, args, Environment(), output_);
+    test::ChildProcess run(program, args, test::PluginEnvironment(runtime_), output_);
     while (!x.TitledViewable(title)) {
         if (const auto code = run.WaitFor(0ms)) {
             throw std::runtime_error(program + " ended with code " + std::to_string(*code) +

@@ -1,6 +1,7 @@
 #include "E2eHost.h"
 
 #include "tests/support/FileText.h"
+#include "tests/support/PluginFolder.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -14,18 +15,13 @@ E2eHost::E2eHost() {
     folder_ = root_ / "host";
     runtimeDir_ = root_ / "run";
     output_ = root_ / "output.txt";
-    std::filesystem::create_directory(runtimeDir_);
-    std::filesystem::permissions(runtimeDir_, std::filesystem::perms::owner_all);
+    test::MakeRuntimeFolder(runtimeDir_);
 
     auto generator = Start(DEMOHOST_EXE, {folder_.string()});
     if (generator->WaitFor(std::chrono::seconds(60)) != 0) {
         throw std::runtime_error("the demo host generator failed: " + Output());
     }
-    std::error_code linkError;
-    std::filesystem::create_hard_link(KARUSELLO_EXE, Plugin(), linkError);
-    if (linkError) {
-        std::filesystem::copy_file(KARUSELLO_EXE, Plugin());
-    }
+    test::LinkPlugin(KARUSELLO_EXE, Plugin());
 }
 
 E2eHost::~E2eHost() {
@@ -42,18 +38,7 @@ void E2eHost::WriteIniText(const std::string& text) const {
 }
 
 void E2eHost::PublishHandles(std::uint32_t db, std::uint32_t dj) const {
-    // The demo host leaves an empty section "Message" for the host to fill.
-    std::string text = IniText();
-    const std::string header = "[Message]\r\n";
-    const std::string keys =
-        "Handle.DB=" + std::to_string(db) + "\r\nHandle.DJ=" + std::to_string(dj) + "\r\n";
-    const auto at = text.find(header);
-    if (at == std::string::npos) {
-        text += header + keys;
-    } else {
-        text.insert(at + header.size(), keys);
-    }
-    WriteIniText(text);
+    test::PublishHandles(Ini(), db, dj);
 }
 
 std::unique_ptr<ChildProcess> E2eHost::StartPlugin(const std::vector<std::string>& args) {
@@ -62,12 +47,8 @@ std::unique_ptr<ChildProcess> E2eHost::StartPlugin(const std::vector<std::string
 
 std::unique_ptr<ChildProcess> E2eHost::Start(const std::string& program,
                                              const std::vector<std::string>& args) {
-    return std::make_unique<ChildProcess>(
-        program, args,
-        std::map<std::string, std::string>{{"XDG_RUNTIME_DIR", runtimeDir_.string()},
-                                           {"KARUSELLO_NO_ERROR_DIALOG", "1"},
-                                           {"QT_QPA_PLATFORM", "xcb"}},
-        output_);
+    return std::make_unique<ChildProcess>(program, args, test::PluginEnvironment(runtimeDir_),
+                                          output_);
 }
 
 std::string E2eHost::Output() const {

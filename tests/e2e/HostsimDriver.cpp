@@ -3,6 +3,7 @@
 #include "E2eHost.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/FileText.h"
+#include "tests/support/PluginFolder.h"
 
 #include <cerrno>
 #include <csignal>
@@ -77,8 +78,7 @@ HostsimDriver::HostsimDriver(std::int32_t shownPlaylist) {
     folder_ = root_ / "host";
     log_ = root_ / "messages.log";
     errors_ = root_ / "errors.txt";
-    std::filesystem::create_directory(root_ / "run");
-    std::filesystem::permissions(root_ / "run", std::filesystem::perms::owner_all);
+    test::MakeRuntimeFolder(root_ / "run");
     try {
         Spawn({"--host", folder_.string(), "--create", "--skin", SKIN_FILE, "--plugin",
                KARUSELLO_EXE, "--log", log_.string(), "--show", std::to_string(shownPlaylist)});
@@ -99,11 +99,9 @@ HostsimDriver::~HostsimDriver() {
 }
 
 void HostsimDriver::Spawn(const std::vector<std::string>& args) {
-    std::vector<std::string> env =
-        test::EnvironmentWith({{"XDG_RUNTIME_DIR", (root_ / "run").string()},
-                               {"KARUSELLO_NO_ERROR_DIALOG", "1"},
-                               {"QT_QPA_PLATFORM", "xcb"},
-                               {"LSAN_OPTIONS", LeakOptions()}});
+    auto extra = test::PluginEnvironment(root_ / "run");
+    extra["LSAN_OPTIONS"] = LeakOptions();
+    std::vector<std::string> env = test::EnvironmentWith(extra);
     std::vector<char*> envp;
     for (auto& e : env) {
         envp.push_back(e.data());
