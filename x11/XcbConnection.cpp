@@ -77,10 +77,4 @@ bool XcbConnection::Check(xcb_void_cookie_t cookie) {
     return error == nullptr && xcb_connection_has_error(connection_) == 0;
 }
 
-void XcbConnection::Flush() {
-    if (connection_ != nullptr) {
-        xcb_flush(connection_);
-    }
-}
-
 } // namespace karusello

@@ -39,9 +39,6 @@ public:
     // reaching the event queue; the result tells whether there was none.
     bool Check(xcb_void_cookie_t cookie);
 
-    // Sends every buffered request.
-    void Flush();
-
 private:
     void Open(const char* displayName);
 
