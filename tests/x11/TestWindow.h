@@ -13,6 +13,11 @@ namespace karusello::test {
 // True when $DISPLAY names an X server; tests that need one skip without it.
 bool HaveDisplay();
 
+// Skips the test (or, in SetUp, the fixture's test) when there is no X server in $DISPLAY.
+#define REQUIRE_DISPLAY()                                                                          \
+    if (!::karusello::test::HaveDisplay())                                                         \
+    GTEST_SKIP() << "needs an X server in DISPLAY"
+
 // The test's own connection, apart from the one of the code under test, so that messages and
 // stacking are seen as another client sees them. Made before the connection under test.
 class TestConnection {

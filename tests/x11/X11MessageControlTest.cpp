@@ -10,7 +10,6 @@
 namespace karusello {
 namespace {
 
-using test::HaveDisplay;
 using test::TestConnection;
 using test::TestWindow;
 using test::UniqueTitle;
@@ -47,9 +46,7 @@ std::vector<Received> HostMessages(TestConnection& x) {
 class X11Messages : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!HaveDisplay()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
-        }
+        REQUIRE_DISPLAY();
         x = std::make_unique<TestConnection>();
         connection = std::make_shared<XcbConnection>();
         control = std::make_unique<X11MessageControl>(connection);

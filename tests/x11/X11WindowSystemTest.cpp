@@ -10,14 +10,9 @@
 namespace karusello {
 namespace {
 
-using test::HaveDisplay;
 using test::TestConnection;
 using test::TestWindow;
 using test::UniqueTitle;
-
-#define REQUIRE_DISPLAY()                                                                          \
-    if (!HaveDisplay())                                                                            \
-    GTEST_SKIP() << "needs an X server in DISPLAY"
 
 std::ptrdiff_t StackPosition(TestConnection& x, xcb_window_t window) {
     const auto stack = x.Stack();
@@ -64,9 +59,7 @@ TEST(X11WindowSystem, WithoutDisplayNoWindowExistsAndNothingActivates) {
 class X11Activation : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!HaveDisplay()) {
-            GTEST_SKIP() << "needs an X server in DISPLAY";
-        }
+        REQUIRE_DISPLAY();
         display = std::make_unique<TestConnection>();
         connection = std::make_shared<XcbConnection>();
         if (WindowManagerRuns(*connection)) {
