@@ -2,6 +2,7 @@
 #include "qtui/SkinFile.h"
 
 #include "config/RuntimeError.h"
+#include "config/UniqueFd.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,24 +12,6 @@
 namespace karusello {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(FileDescriptor&&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 std::string Reason(int error) {
     switch (error) {
@@ -59,13 +42,13 @@ std::string Reason(int error) {
 
 // O_NONBLOCK keeps the open of a named pipe from waiting for a writer; such a file is
 // refused right after.
-FileDescriptor OpenRegularFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
+UniqueFd OpenRegularFile(const std::string& path) {
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.Valid()) {
         ThrowOpenFailed(path, errno);
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
+    if (::fstat(fd.Get(), &info) != 0) {
         ThrowAccess(path, Reason(errno));
     }
     if (S_ISDIR(info.st_mode)) {
@@ -80,11 +63,11 @@ FileDescriptor OpenRegularFile(const std::string& path) {
 } // namespace
 
 std::string ReadSkinFile(const std::string& path) {
-    const FileDescriptor fd = OpenRegularFile(path);
+    const UniqueFd fd = OpenRegularFile(path);
     std::string bytes;
     char buffer[16384];
     while (bytes.size() < MaxSkinFileSize) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;
         }
