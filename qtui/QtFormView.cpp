@@ -10,18 +10,12 @@
 
 namespace karusello {
 
-namespace {
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
-
 WindowHandle QtFormView::Handle() {
     return HandleOf(window_);
 }
 
 void QtFormView::SetCaption(const std::string& caption) {
-    window_.setWindowTitle(FromUtf8(caption));
+    window_.setWindowTitle(QString::fromStdString(caption));
 }
 
 QPushButton& QtFormView::ButtonOf(Button button) {
@@ -37,7 +31,7 @@ QPushButton& QtFormView::ButtonOf(Button button) {
 }
 
 void QtFormView::SetButtonCaption(Button button, const std::string& caption) {
-    ButtonOf(button).setText(FromUtf8(caption));
+    ButtonOf(button).setText(QString::fromStdString(caption));
 }
 
 void QtFormView::SetButtonEnabled(Button button, bool enabled) {
@@ -60,7 +54,7 @@ void QtFormView::SetMousePointer(int style) {
 }
 
 void QtFormView::SetLabelText(const std::string& text) {
-    window_.SkinLabel1().setText(FromUtf8(text));
+    window_.SkinLabel1().setText(QString::fromStdString(text));
 }
 
 WindowHandle QtFormView::LabelHandle() {

@@ -32,8 +32,7 @@ void QtProgramLifetime::ReportError(const RuntimeError& error) {
     }
     const QString text = QStringLiteral("Laufzeitfehler '%1':\n\n%2")
                              .arg(error.Number())
-                             .arg(QString::fromUtf8(error.Text().data(),
-                                                    static_cast<qsizetype>(error.Text().size())));
+                             .arg(QString::fromStdString(error.Text()));
     QWidget* parent = window_.isVisible() ? &window_ : nullptr;
     QMessageBox::critical(parent, QString::fromLatin1(DialogTitle), text);
 }

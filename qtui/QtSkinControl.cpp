@@ -24,7 +24,7 @@ QImage LoadBackground(const std::string& path) {
     if (path.empty()) {
         return {};
     }
-    return QImage(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    return QImage(QString::fromStdString(path));
 }
 
 QWidget& RequireWidget(WindowHandle handle) {
