@@ -5,13 +5,11 @@
 #include "tests/support/FileText.h"
 
 #include <chrono>
-#include <climits>
 #include <exception>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 namespace karusello::bench {
 
@@ -23,13 +21,7 @@ constexpr const char* kChildFlag = "--memory-child";
 constexpr const char* kPeakLabel = "VmHWM:";
 
 fs::path OwnExecutable() {
-    std::string path(PATH_MAX, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0) {
-        throw std::runtime_error("cannot find the benchmark's own executable");
-    }
-    path.resize(static_cast<std::size_t>(length));
-    return path;
+    return fs::read_symlink("/proc/self/exe");
 }
 
 // The line "VmHWM:   1234 kB" of the process's status.
