@@ -3,12 +3,14 @@
 // the event loop only ever returns if Qt is told to quit from outside.
 #include "app/frmRandomPL.h"
 #include "platform/PosixProcessInfo.h"
+#include "playlistdb/DBEngine.h"
 #include "qtui/QtEventPump.h"
 #include "qtui/QtFormView.h"
 #include "qtui/QtPlatformChoice.h"
 #include "qtui/QtProgramLifetime.h"
 #include "qtui/QtSkinControl.h"
 #include "qtui/RandomPLWindow.h"
+#include "sqlitedb/SqliteDriver.h"
 #include "x11/X11MessageControl.h"
 #include "x11/X11WindowSystem.h"
 #include "x11/XcbConnection.h"
@@ -25,6 +27,7 @@ using namespace karusello;
 
 int Run(int argc, char** argv) {
     ChooseQtPlatform();
+    dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
     // The arguments belong to the workflow: they are read here, and Qt sees none of them.
     PosixProcessInfo process(argc, argv);
     static char fallbackName[] = "karusello";

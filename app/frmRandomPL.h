@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/EventPump.h"
-#include "app/FormEvent.h"
-#include "app/FormView.h"
-#include "app/ProcessInfo.h"
-#include "app/ProgramLifetime.h"
-#include "app/SkinControl.h"
-#include "app/WindowSystem.h"
+#include "app/interfaces/EventPump.h"
+#include "app/interfaces/FormEvent.h"
+#include "app/interfaces/FormView.h"
+#include "app/interfaces/ProcessInfo.h"
+#include "app/interfaces/ProgramLifetime.h"
+#include "app/interfaces/SkinControl.h"
+#include "app/interfaces/WindowSystem.h"
 #include "hostmsg/MessageControl.h"
 
 #include <cstdint>

@@ -4,7 +4,6 @@
 #include "config/FileSystemObject.h"
 #include "config/GlobalValues.h"
 #include "config/NumberRule.h"
-#include "config/ProgramLocation.h"
 #include "config/ToolBox.h"
 
 namespace karusello {
@@ -39,7 +38,7 @@ void frmRandomPL::Form_Load() {
 
     EndWithoutHostWindow();
 
-    const std::string skinPath = ProgramLocation::Folder() + "/skin/" + Globals().SkinFileName;
+    const std::string skinPath = SkinFilePath(Globals().SkinFileName);
     if (SharedFileSystem()->FileExists(skinPath)) {
         s_.skin.LoadSkin(skinPath);
         s_.skin.ApplySkin(s_.view.Handle());

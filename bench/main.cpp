@@ -3,6 +3,8 @@
 #include "bench/Benchmarks.h"
 #include "bench/PeakMemory.h"
 #include "bench/Summary.h"
+#include "playlistdb/DBEngine.h"
+#include "sqlitedb/SqliteDriver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +12,7 @@
 
 int main(int argc, char** argv) {
     using namespace karusello::bench;
+    karusello::dao::SharedDBEngine().SetDriver(std::make_shared<karusello::dao::SqliteDriver>());
     if (const auto code = RunMemoryChild(argc, argv)) {
         return *code;
     }

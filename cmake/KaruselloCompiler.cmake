@@ -9,7 +9,6 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
     # GCC 12 warns wrongly about std::string's operator+ when optimising (its bug 105329).
     target_compile_options(karusello_build_flags INTERFACE -Wno-restrict)
 endif()
-target_include_directories(karusello_build_flags INTERFACE ${PROJECT_SOURCE_DIR})
 
 if(KARUSELLO_SANITIZE)
     target_compile_options(karusello_build_flags INTERFACE
@@ -17,12 +16,53 @@ if(KARUSELLO_SANITIZE)
     target_link_options(karusello_build_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
-# A static library of one subsystem folder: every .cpp in the folder (not below it).
+# Headers are included by their path from the repository's root ("config/ToolBox.h"), but a
+# target sees only the folders of the libraries it links: each library's include root is a
+# folder in the build tree that holds one link, to the library's own source folder. A core
+# library therefore cannot reach an adapter's headers, and a missing dependency shows at once.
+function(karusello_expose_folder target folder scope)
+    set(root ${PROJECT_BINARY_DIR}/include/${target})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    if(NOT EXISTS ${root}/${folder})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    endif()
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+function(karusello_current_folder out)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    set(${out} ${folder} PARENT_SCOPE)
+endfunction()
+
+# A static library of one subsystem folder: every .cpp in the folder (not below it). DEPENDS
+# names the libraries whose headers it uses.
 function(karusello_add_library name)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC karusello_build_flags ${ARG_DEPENDS})
+    karusello_current_folder(folder)
+    karusello_expose_folder(${name} ${folder} PUBLIC)
+endfunction()
+
+# A folder of headers only: interfaces that other libraries implement.
+function(karusello_add_interface name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE karusello_build_flags ${ARG_DEPENDS})
+    karusello_current_folder(folder)
+    karusello_expose_folder(${name} ${folder} INTERFACE)
+endfunction()
+
+# A program of one folder: every .cpp in it; it sees its own folder's headers.
+function(karusello_add_program name)
+    cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE karusello_build_flags ${ARG_LINK})
+    karusello_current_folder(folder)
+    karusello_expose_folder(${name} ${folder} PRIVATE)
 endfunction()
 
 # One test executable per tested library: every .cpp in the test folder.
@@ -30,7 +70,8 @@ function(karusello_add_tests name)
     cmake_parse_arguments(ARG "" "LABEL" "LINK" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${sources})
-    target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LINK} karusello_test_root GTest::gmock
+        GTest::gtest_main)
     if(NOT ARG_LABEL)
         set(ARG_LABEL unit)
     endif()

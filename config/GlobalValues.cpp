@@ -8,21 +8,25 @@ namespace karusello {
 namespace {
 constexpr const char* kHostIniFile = "brisolan.ini";
 constexpr const char* kDefaultSkinFile = "brisolan.skn";
-constexpr const char* kDefaultDatabase = "/brisolan.mdb";
+constexpr const char* kDefaultDatabase = "brisolan.mdb";
 constexpr std::int32_t kDefaultId3v2Tags = 2;
 } // namespace
+
+std::string SkinFilePath(const std::string& skinFileName) {
+    return JoinPath(JoinPath(ProgramLocation::Folder(), "skin"), skinFileName);
+}
 
 GlobalValues::GlobalValues() : toolBox_(std::make_shared<ToolBox>()) {
     toolBox_->INI_SetFilename(kHostIniFile, true);
 
     SkinFileName = toolBox_->INI_GetKeyValue("Global", "SkinFileName");
-    if (!SharedFileSystem()->FileExists(ProgramLocation::Folder() + "/skin/" + SkinFileName)) {
+    if (!SharedFileSystem()->FileExists(SkinFilePath(SkinFileName))) {
         SkinFileName = kDefaultSkinFile;
     }
 
     DBName = toolBox_->INI_GetKeyValue("Global", "DBName");
     if (!SharedFileSystem()->FileExists(DBName)) {
-        DBName = ProgramLocation::Folder() + kDefaultDatabase;
+        DBName = JoinPath(ProgramLocation::Folder(), kDefaultDatabase);
     }
 
     Refresh();

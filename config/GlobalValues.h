@@ -8,6 +8,9 @@
 
 namespace karusello {
 
+// The host's skin file of that name: the program's folder, "skin", the name.
+std::string SkinFilePath(const std::string& skinFileName);
+
 // The host-wide settings from the host INI file "brisolan.ini" in the program's folder. Creation
 // reads them all; Refresh re-reads the window handles and the settings after them.
 class GlobalValues {

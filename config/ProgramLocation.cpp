@@ -1,16 +1,18 @@
 #include "config/ProgramLocation.h"
 
-#include <climits>
-#include <optional>
-#include <unistd.h>
+#include "config/RuntimeError.h"
+#include "os/ExecutablePath.h"
+#include "os/PathSeparator.h"
+
 #include <utility>
 #include <vector>
 
 namespace karusello {
 namespace {
 
+// The executable's folder and name; nothing when its path cannot be read.
 struct Location {
-    std::string folder;
+    std::optional<std::string> folder;
     std::string exeName;
 };
 
@@ -20,48 +22,58 @@ std::optional<Location>& Override() {
     return location;
 }
 
-std::string ReadExecutablePath() {
-    std::string path(PATH_MAX, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) {
+Location LocationOf(const std::optional<std::string>& path) {
+    if (!path || path->empty()) {
         return {};
     }
-    path.resize(static_cast<std::size_t>(length));
-    return path;
+    const auto separator = path->rfind(os::PathSeparator());
+    if (separator == std::string::npos) {
+        return {};
+    }
+    std::string folder = path->substr(0, separator);
+    // A root folder keeps its separator ("/", "C:\"), as the system reports it.
+    if (folder.empty() || folder.back() == ':') {
+        folder.push_back(os::PathSeparator());
+    }
+    std::string name = path->substr(separator + 1);
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) {
+        name.resize(dot);
+    }
+    return {std::move(folder), std::move(name)};
 }
 
 // Read once, at first use: the program's place is fixed for its run, and every INI access asks
 // for it. It also keeps the name that the program started under if its file is replaced later.
-const std::string& ExecutablePath() {
-    static const std::string path = ReadExecutablePath();
-    return path;
+const Location& RunningLocation() {
+    static const Location location = LocationOf(os::ExecutablePath());
+    return location;
+}
+
+const Location& Current() {
+    const Location& location = Override() ? *Override() : RunningLocation();
+    if (!location.folder) {
+        throw RuntimeError(errnum::PathFileAccess, StandardErrorText(errnum::PathFileAccess) +
+                                                       ": der Pfad des Programms ist nicht lesbar");
+    }
+    return location;
 }
 
 } // namespace
 
 std::string ProgramLocation::Folder() {
-    if (Override()) {
-        return Override()->folder;
-    }
-    const std::string& path = ExecutablePath();
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return {};
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return *Current().folder;
 }
 
 std::string ProgramLocation::ExeName() {
-    if (Override()) {
-        return Override()->exeName;
-    }
-    const std::string& path = ExecutablePath();
-    std::string name = path.substr(path.rfind('/') + 1);
-    const auto dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) {
-        name.resize(dot);
-    }
-    return name;
+    return Current().exeName;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    path.push_back(os::PathSeparator());
+    path.append(name);
+    return path;
 }
 
 namespace {
@@ -75,6 +87,10 @@ std::vector<std::optional<Location>>& Previous() {
 ScopedProgramLocation::ScopedProgramLocation(std::string folder, std::string exeName) {
     Previous().push_back(
         std::exchange(Override(), Location{std::move(folder), std::move(exeName)}));
+}
+
+ScopedProgramLocation::ScopedProgramLocation(std::nullopt_t) {
+    Previous().push_back(std::exchange(Override(), Location{}));
 }
 
 ScopedProgramLocation::~ScopedProgramLocation() {

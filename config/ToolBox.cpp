@@ -1,9 +1,9 @@
 #include "config/ToolBox.h"
 
 #include "config/Cp1252.h"
-#include "config/IniEngine.h"
 #include "config/NumberRule.h"
 #include "config/ProgramLocation.h"
+#include "os/ProfileFunctions.h"
 
 #include <span>
 
@@ -118,7 +118,7 @@ void ToolBox::INI_WriteKeyValues(const std::vector<KeyWrite>& writes) {
 
 std::string ToolBox::FilePath() const {
     if (lokal_) {
-        return ProgramLocation::Folder() + "/" + filename_;
+        return JoinPath(ProgramLocation::Folder(), filename_);
     }
     return filename_;
 }

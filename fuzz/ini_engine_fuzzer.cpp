@@ -5,9 +5,9 @@
 // Input: section, key, value, file content, separated by 0x1E; a value of 0x1F alone removes
 // the key.
 #include "FuzzInput.h"
-#include "config/FileBytes.h"
-#include "config/IniEngine.h"
-#include "config/IniLines.h"
+#include "os/ProfileFunctions.h"
+#include "posix/FileBytes.h"
+#include "posix/IniLines.h"
 
 #include <cstdlib>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/UniqueFd.h"
 #include "platform/LockFolder.h"
+#include "posix/UniqueFd.h"
 
 #include <string>
 

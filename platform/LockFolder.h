@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/UniqueFd.h"
+#include "posix/UniqueFd.h"
 
 #include <string>
 

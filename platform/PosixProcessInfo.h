@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProcessInfo.h"
+#include "app/interfaces/ProcessInfo.h"
 #include "platform/InstanceLock.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playlistdb/Database.h"
+#include "playlistdb/DatabaseDriver.h"
 
 #include <chrono>
 #include <memory>
@@ -10,12 +11,18 @@ namespace karusello::dao {
 
 inline constexpr int dbRefreshCache = 8;
 
-// The database engine: one per process, created on first use.
+// The database engine: one per process, created on first use. The program's entry point gives
+// it the platform's driver before the first database is opened.
 class DBEngine {
 public:
-    // Opens an existing SQLite file shared, for reading and writing; never creates one.
+    DBEngine() = default;
+    explicit DBEngine(std::shared_ptr<DatabaseDriver> driver) : driver_(std::move(driver)) {}
+
+    void SetDriver(std::shared_ptr<DatabaseDriver> driver) { driver_ = std::move(driver); }
+
+    // Opens an existing database file shared, for reading and writing; never creates one.
     // DbFileNotFound for a missing file, DbUnrecognizedFormat (with what was found) for a file
-    // that is no SQLite database. Waits a bounded time for the host's locks.
+    // the driver cannot read. Waits a bounded time for the host's locks.
     std::unique_ptr<Database> OpenDatabase(const std::string& path);
     // With dbRefreshCache: makes sure that what was written is in the file for other readers.
     void Idle(int option);
@@ -28,6 +35,9 @@ public:
     static constexpr std::chrono::milliseconds kDefaultBusyTimeout{10000};
 
 private:
+    DatabaseDriver& Driver() const;
+
+    std::shared_ptr<DatabaseDriver> driver_;
     std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;
     std::string lastPath_;
 };

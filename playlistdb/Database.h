@@ -7,29 +7,23 @@
 
 namespace karusello::dao {
 
-class Connection;
-
 // One open database file; lives for one operation. Opened shared, for reading and writing.
 class Database {
 public:
-    explicit Database(std::shared_ptr<Connection> connection);
-    ~Database();
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
+    virtual ~Database() = default;
 
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql,
-                                             RecordsetType type = dbOpenDynaset);
+    virtual std::unique_ptr<Recordset> OpenRecordset(const std::string& sql,
+                                                     RecordsetType type = dbOpenDynaset) = 0;
 
     // A transaction around several writes; one at a time. Closing the database, or
-    // destroying it, with a transaction open rolls it back.
-    void BeginTrans();
-    void CommitTrans();
-    void Rollback();
+    // destroying it, with a transaction open rolls it back. BeginTrans waits, up to the engine's
+    // busy timeout, until the host lets us write (DbLocked after that).
+    virtual void BeginTrans() = 0;
+    virtual void CommitTrans() = 0;
+    // Without an open transaction there is nothing to undo.
+    virtual void Rollback() = 0;
 
-    void Close();
-
-private:
-    std::shared_ptr<Connection> connection_;
+    virtual void Close() = 0;
 };
 
 // Rolls back a transaction that was not committed when it goes out of scope.

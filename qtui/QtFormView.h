@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormView.h"
+#include "app/interfaces/FormView.h"
 
 class QPushButton;
 

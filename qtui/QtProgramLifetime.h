@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramLifetime.h"
+#include "app/interfaces/ProgramLifetime.h"
 
 #include <string>
 

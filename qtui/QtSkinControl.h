@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SkinControl.h"
+#include "app/interfaces/SkinControl.h"
 #include "qtui/SkinSettings.h"
 
 #include <QImage>

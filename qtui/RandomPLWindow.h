@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormEvent.h"
+#include "app/interfaces/FormEvent.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,7 +2,7 @@
 #include "qtui/SkinFile.h"
 
 #include "config/RuntimeError.h"
-#include "config/UniqueFd.h"
+#include "posix/UniqueFd.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowHandle.h"
+#include "app/interfaces/WindowHandle.h"
 
 class QWidget;
 

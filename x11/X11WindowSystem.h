@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowSystem.h"
+#include "app/interfaces/WindowSystem.h"
 #include "x11/XcbConnection.h"
 
 #include <memory>

@@ -1,5 +1,8 @@
 #include "HostFolder.h"
 
+#include "playlistdb/DBEngine.h"
+#include "sqlitedb/SqliteDriver.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -10,6 +13,7 @@ HostFolder::HostFolder() {
     std::string templ = (std::filesystem::temp_directory_path() / "karusello-app-XXXXXX").string();
     path_ = mkdtemp(templ.data());
     location_ = std::make_unique<ScopedProgramLocation>(path_.string(), "karusello");
+    dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
 }
 
 HostFolder::~HostFolder() {

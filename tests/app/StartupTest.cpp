@@ -55,6 +55,18 @@ TEST_F(Startup, AnEmptyPluginValueOrAnotherExecutableNameCountsAsNotInstalled) {
     EXPECT_NE(ini.find("karusello2=PNID"), std::string::npos);
 }
 
+// Without its own path the program cannot find the host's files: it must not take "" for its
+// folder and then work on files elsewhere, nor count the start as a first run.
+TEST_F(Startup, AnUnreadableProgramPathEndsWithAnErrorAndWritesNothing) {
+    const std::string before = host.ReadIniText();
+    const ScopedProgramLocation unreadable(std::nullopt);
+    EXPECT_EQ(Load(), ExitCode::ErrorReport);
+    ASSERT_EQ(ui.lifetime.errors.size(), 1u);
+    EXPECT_EQ(ui.lifetime.errors[0].Number(), errnum::PathFileAccess);
+    EXPECT_EQ(host.ReadIniText(), before);
+    EXPECT_TRUE(ui.view.caption.empty());
+}
+
 TEST_F(Startup, ASecondInstanceActivatesTheFirstWindowAndEnds) {
     ui.process.anotherInstance = true;
     EXPECT_EQ(Load(), ExitCode::AnotherInstance);

@@ -4,6 +4,7 @@
 
 #include "config/RuntimeError.h"
 #include "playlistdb/DBEngine.h"
+#include "sqlitedb/SqliteDriver.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ protected:
 
     TempFolder folder_;
     std::string path_;
-    DBEngine engine_;
+    DBEngine engine_{std::make_shared<SqliteDriver>()};
 };
 
 } // namespace karusello::dao::test

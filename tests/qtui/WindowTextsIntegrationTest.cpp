@@ -3,10 +3,12 @@
 #include "QtTestSupport.h"
 #include "app/frmRandomPL.h"
 #include "config/ProgramLocation.h"
+#include "playlistdb/DBEngine.h"
 #include "qtui/QtEventPump.h"
 #include "qtui/QtFormView.h"
 #include "qtui/QtSkinControl.h"
 #include "qtui/RandomPLWindow.h"
+#include "sqlitedb/SqliteDriver.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
@@ -72,6 +74,7 @@ public:
 class HostFolder {
 public:
     explicit HostFolder(bool withSkin) : location_(folder_.Path().string(), "karusello") {
+        dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
         folder_.Write("brisolan.ini", HostIni);
         if (withSkin) {
             std::filesystem::create_directory(folder_.Path() / "skin");

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/interfaces/ExitCode.h"
+#include "config/RuntimeError.h"
+
+namespace karusello {
+
+// How the program ends and reports errors; the toolkit adapter decides what a person sees.
+class ProgramLifetime {
+public:
+    virtual ~ProgramLifetime() = default;
+    // The standard error report: number and text, on standard error and, where a person can
+    // see it, in a dialog.
+    virtual void ReportError(const RuntimeError& error) = 0;
+    // Closes the window and ends the process at once with this code; does not return in the
+    // real program.
+    virtual void EndProgram(ExitCode code) = 0;
+};
+
+} // namespace karusello

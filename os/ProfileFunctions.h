@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The profile functions of the platform (ANSI forms): on Windows the system's own, elsewhere our
+// INI engine with their semantics (docs/ini-engine.md). Names, values and buffers are
+// Windows-1252 bytes, as in the file; converting to and from the program's UTF-8 is the caller's
+// business (ToolBox does it). Paths are UTF-8. Every call reads the file anew.
+namespace karusello::ini {
+
+// Copies the key's value (one pair of matching quotes removed) or, when the file, the section or
+// the key is missing, the default text (none: the empty text) into buffer, cut to
+// buffer.size() - 1 characters and closed with a NUL. Returns the number of characters copied,
+// without the NUL. A key present with an empty value counts as present.
+std::size_t GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::optional<std::string_view> defaultText,
+                                    std::span<char> buffer, const std::string& path);
+
+// Copies every line of the section (key=value, or the line itself when it has no "="; no
+// comments, no blank lines), each followed by a NUL, the last by a second NUL. Returns the
+// number of characters copied without that last NUL; 0 for a missing or empty section. When the
+// lines do not fit, the copy is cut, closed with two NULs, and the count is buffer.size() - 2.
+std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> buffer,
+                                     const std::string& path);
+
+// Sets the key's value, creating the file, the section and the key where they are missing; no
+// value removes the key. The file is replaced atomically. Returns false when nothing could be
+// written (the old file then stays untouched) or when the names or the value cannot be stored.
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::optional<std::string_view> value, const std::string& path);
+
+// One key to set (value given) or remove (no value), for WritePrivateProfileStrings.
+struct ProfileWrite {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+
+// Several writes, in order, as one replacement of the file: a reader, or a crash, sees either
+// none of them or all. Returns false when nothing could be written; a write whose names or
+// value cannot be stored is left out, as WritePrivateProfileString refuses it.
+bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
+
+} // namespace karusello::ini
