@@ -28,8 +28,9 @@ std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> b
                                      const std::string& path);
 
 // Sets the key's value, creating the file, the section and the key where they are missing; no
-// value removes the key. The file is replaced atomically. Returns false when nothing could be
-// written (the old file then stays untouched) or when the names or the value cannot be stored.
+// value removes the key. Returns false when nothing could be written or when the names or the
+// value cannot be stored. Our engine replaces the file atomically and leaves it untouched on
+// failure; the system's function writes in place.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::optional<std::string_view> value, const std::string& path);
 
@@ -40,9 +41,10 @@ struct ProfileWrite {
     std::optional<std::string> value;
 };
 
-// Several writes, in order, as one replacement of the file: a reader, or a crash, sees either
-// none of them or all. Returns false when nothing could be written; a write whose names or
-// value cannot be stored is left out, as WritePrivateProfileString refuses it.
+// Several writes, in order. Our engine makes them one replacement of the file, so that a reader,
+// or a crash, sees either none of them or all; the system's functions write one after the
+// other. Returns false when nothing could be written; a write whose names or value cannot be
+// stored is left out, as WritePrivateProfileString refuses it.
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
 
 } // namespace karusello::ini
