@@ -12,7 +12,7 @@ struct IniLine {
     enum class Kind {
         Blank,   // nothing but blanks and tabs
         Comment, // first non-blank character ";"
-        Header,  // "[" name "]" ...; the name ends at the first "]"
+        Header,  // "[" name "]" ...; the name ends at the first "]", else at the line's end
         Entry,   // key "=" value
         Text,    // anything else: no key, but part of its section
     };

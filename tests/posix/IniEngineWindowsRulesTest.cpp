@@ -1,0 +1,71 @@
+// The corners where the Windows profile functions read and write a file in their own way.
+#include "os/ProfileFunctions.h"
+#include "tests/config/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace karusello {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+class IniEngineWindowsRules : public ::testing::Test {
+protected:
+    std::string Value(std::string_view section, std::string_view key,
+                      std::optional<std::string_view> defaultText = std::nullopt) {
+        std::string buffer(260, 'x');
+        const std::size_t n = ini::GetPrivateProfileString(section, key, defaultText, buffer, ini);
+        EXPECT_EQ(buffer[n], '\0');
+        return buffer.substr(0, n);
+    }
+    std::vector<std::string> Listing(std::string_view section) {
+        std::string buffer(1000, 'x');
+        const std::size_t n = ini::GetPrivateProfileSection(section, buffer, ini);
+        std::vector<std::string> lines;
+        for (std::size_t begin = 0; begin < n;) {
+            const std::size_t nul = buffer.find('\0', begin);
+            lines.push_back(buffer.substr(begin, nul - begin));
+            begin = nul + 1;
+        }
+        return lines;
+    }
+    bool Write(std::string_view section, std::string_view key,
+               std::optional<std::string_view> value) {
+        return ini::WritePrivateProfileString(section, key, value, ini);
+    }
+
+    TempFolder folder;
+    std::string ini = folder.File("host.ini");
+};
+
+TEST_F(IniEngineWindowsRules, AHeaderWithoutClosingBracketOpensItsSection) {
+    WriteBytes(ini, "[Global]\r\nk=g\r\n"
+                    "[abc   \r\nk=1\r\nplain line\r\n"
+                    "[ Tabbed\t\r\nt=2\r\n"
+                    "[\r\nnameless=3\r\n");
+    EXPECT_EQ(Value("abc", "k"), "1");
+    EXPECT_EQ(Value("Global", "k"), "g");
+    EXPECT_EQ(Value("tabbed", "t"), "2");
+    EXPECT_EQ(Value("", "nameless"), "3");
+    EXPECT_EQ(Value("abc   ", "k"), "1");
+    // The header ends the section before it.
+    EXPECT_EQ(Listing("Global"), std::vector<std::string>{"k=g"});
+    EXPECT_EQ(Listing("ABC"), (std::vector<std::string>{"k=1", "plain line"}));
+
+    // Writes find the section under that header: no second "[abc]" at the end.
+    EXPECT_TRUE(Write("abc", "new", "v"));
+    EXPECT_TRUE(Write("ABC", "k", "2"));
+    EXPECT_TRUE(Write("Tabbed", "t", std::nullopt));
+    EXPECT_EQ(ReadBytes(ini), "[Global]\r\nk=g\r\n"
+                              "[abc   \r\nk=2\r\nplain line\r\nnew=v\r\n"
+                              "[ Tabbed\t\r\n"
+                              "[\r\nnameless=3\r\n");
+    EXPECT_EQ(Value("abc", "new"), "v");
+}
+
+} // namespace
+} // namespace karusello
