@@ -11,6 +11,10 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
+bool HasTabAtAnEnd(std::string_view name) {
+    return !name.empty() && (name.front() == '\t' || name.back() == '\t');
+}
+
 bool IsContent(const IniLine& line) {
     return line.kind != IniLine::Kind::Blank && line.kind != IniLine::Kind::Comment;
 }
@@ -101,14 +105,15 @@ std::optional<std::string> RemoveKey(std::string_view bytes, const std::vector<I
 
 bool IsStorable(std::string_view section, std::string_view key,
                 std::optional<std::string_view> value) {
-    const std::string_view trimmedKey = TrimBlanks(key);
     if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
         (value && HasLineBreakOrNul(*value))) {
         return false;
     }
-    return section.find(']') == std::string_view::npos && !trimmedKey.empty() &&
-           trimmedKey.find('=') == std::string_view::npos && trimmedKey.front() != ';' &&
-           trimmedKey.front() != '[';
+    section = TrimSpaces(section);
+    key = TrimSpaces(key);
+    return section.find(']') == std::string_view::npos && !HasTabAtAnEnd(section) && !key.empty() &&
+           !HasTabAtAnEnd(key) && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[';
 }
 
 std::optional<std::string> EditedIni(std::string_view bytes, std::string_view section,
@@ -116,8 +121,8 @@ std::optional<std::string> EditedIni(std::string_view bytes, std::string_view se
     if (!IsStorable(section, key, value)) {
         return std::nullopt;
     }
-    section = TrimBlanks(section);
-    key = TrimBlanks(key);
+    section = TrimSpaces(section);
+    key = TrimSpaces(key);
     const std::vector<IniLine> lines = SplitIniLines(bytes);
     const auto found = FindSection(lines, section);
     if (!found) {

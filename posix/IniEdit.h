@@ -8,6 +8,7 @@ namespace karusello::ini {
 
 // The file content after setting (value given) or removing (no value) a key, all in
 // Windows-1252 bytes. Only the line concerned changes; every other byte stays as it was.
+// - Names as a caller gives them: spaces around them do not count, tabs do.
 // - An existing key keeps its line: only the value between the surrounding blanks is replaced.
 // - A new key goes after the last line of its section that is neither blank nor a comment; a new
 //   section goes at the end of the file. New lines end with CRLF; a last line without a line end
@@ -22,8 +23,9 @@ std::optional<std::string> EditedIni(std::string_view bytes, std::string_view se
 
 // Whether a section, key and value can be written so that they read back as the same: no line
 // breaks or NULs anywhere (they would end the line and let a value plant lines of its own), a
-// key that is not empty, holds no "=" and does not start like a comment or a header, and a
-// section name without "]".
+// key that is not empty, holds no "=" and does not start like a comment or a header, a section
+// name without "]", and names that neither begin nor end with a tab once their spaces are gone
+// (in the file a tab around a name does not count, so it could never be found again).
 bool IsStorable(std::string_view section, std::string_view key,
                 std::optional<std::string_view> value);
 

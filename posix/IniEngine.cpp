@@ -63,9 +63,15 @@ std::size_t CopyCut(std::string_view text, std::span<char> buffer) {
     return count;
 }
 
-// A name as the Windows functions take it: a C string, blanks around it ignored.
+// A name as the Windows functions take it: a C string, spaces around it ignored (a tab counts).
 std::string_view CleanName(std::string_view name) {
-    return TrimBlanks(UpToNul(name));
+    return TrimSpaces(UpToNul(name));
+}
+
+// The default text as the Windows functions take it: a C string without trailing spaces.
+std::string_view CleanDefault(std::string_view text) {
+    text = UpToNul(text);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
 } // namespace
@@ -82,7 +88,7 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
     if (value) {
         return CopyCut(*value, buffer);
     }
-    return CopyCut(defaultText ? UpToNul(*defaultText) : std::string_view(), buffer);
+    return CopyCut(defaultText ? CleanDefault(*defaultText) : std::string_view(), buffer);
 }
 
 std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> buffer,

@@ -65,6 +65,14 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string_view UpToNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }

@@ -47,7 +47,7 @@ TEST_F(IniEngineRead, NamesMatchWithoutRegardToCaseAndBlanksAroundThem) {
                     "[\xC4rger]\r\n\xD6l=ja\r\n[ Spaced ]\r\nk=v\r\n");
     EXPECT_EQ(Value(ini, "GLOBAL", "skinfilename"), "blue.skn");
     EXPECT_EQ(Value(ini, "global", "DBNAME"), "/data/host.db");
-    EXPECT_EQ(Value(ini, " Global ", " DBName\t"), "/data/host.db");
+    EXPECT_EQ(Value(ini, " Global ", " DBName  "), "/data/host.db"); // spaces only: a tab counts
     EXPECT_EQ(Value(ini, "\xE4rger", "\xF6L"), "ja"); // Windows-1252 letters fold too
     EXPECT_EQ(Value(ini, "spaced", "K"), "v");
 }

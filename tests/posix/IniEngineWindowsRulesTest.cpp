@@ -67,5 +67,36 @@ TEST_F(IniEngineWindowsRules, AHeaderWithoutClosingBracketOpensItsSection) {
     EXPECT_EQ(Value("abc", "new"), "v");
 }
 
+TEST_F(IniEngineWindowsRules, CallerNamesLoseSpacesButATabCountsAndDefaultsLoseTrailingSpaces) {
+    WriteBytes(ini, "[s]\r\nk=v\r\n\tin\tside\t=tab\r\n");
+    EXPECT_EQ(Value("  s ", " k  "), "v");
+    EXPECT_EQ(Value("\ts", "k", "none"), "none");
+    EXPECT_EQ(Value("s\t", "k", "none"), "none");
+    EXPECT_EQ(Value("s", " \tk", "none"), "none");
+    EXPECT_EQ(Value("s", "in\tside"), "tab"); // a tab inside a name is part of it
+    EXPECT_EQ(Listing(" s "), (std::vector<std::string>{"k=v", "in\tside=tab"}));
+    EXPECT_TRUE(Listing("\ts").empty());
+
+    std::string buffer(260, 'x');
+    EXPECT_EQ(ini::GetPrivateProfileString("s", "missing", "x   ", buffer, ini), 1U);
+    EXPECT_EQ(buffer.substr(0, 2), std::string("x\0", 2));
+    EXPECT_EQ(Value("s", "missing", "  x  "), "  x");
+    EXPECT_EQ(Value("s", "missing", "    "), "");
+    EXPECT_EQ(Value("s", "missing", "x\t"), "x\t");
+    EXPECT_EQ(Value("s", "k", "x   "), "v");
+
+    // A write finds what a read finds; a name that could never be found again is refused.
+    EXPECT_TRUE(Write(" s ", "  k", "w"));
+    EXPECT_TRUE(Write("New Section ", " key ", "n"));
+    const std::string before = ReadBytes(ini);
+    EXPECT_EQ(before, "[s]\r\nk=w\r\n\tin\tside\t=tab\r\n[New Section]\r\nkey=n\r\n");
+    EXPECT_FALSE(Write("\ts", "k", "v"));
+    EXPECT_FALSE(Write("s ", " \tk", "v"));
+    EXPECT_FALSE(Write("s", "k\t", "v"));
+    EXPECT_FALSE(Write("s", "\t", "v"));
+    EXPECT_FALSE(Write("s", "  ", "v"));
+    EXPECT_EQ(ReadBytes(ini), before);
+}
+
 } // namespace
 } // namespace karusello
