@@ -19,6 +19,11 @@ bool IsContent(const IniLine& line) {
     return line.kind != IniLine::Kind::Blank && line.kind != IniLine::Kind::Comment;
 }
 
+// A line that ends the file without a line end; whatever changes it or follows it gives it one.
+bool LacksLineEnd(const IniLine& line) {
+    return line.next == line.end;
+}
+
 bool EndsWithLineBreak(std::string_view bytes) {
     return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
 }
@@ -56,7 +61,7 @@ std::string InsertEntry(std::string_view bytes, const std::vector<IniLine>& line
     }
     const IniLine& after = lines[anchor];
     std::string out(bytes.substr(0, after.next));
-    if (after.next == after.end) {
+    if (LacksLineEnd(after)) {
         out += kNewLine;
     }
     out += EntryLine(key, value);
@@ -80,6 +85,9 @@ std::optional<std::string> ReplaceValue(std::string_view bytes, const IniLine& l
     std::string out(bytes.substr(0, from));
     out += value;
     out += bytes.substr(to);
+    if (LacksLineEnd(line)) {
+        out += kNewLine;
+    }
     return out;
 }
 

@@ -11,8 +11,8 @@ namespace karusello::ini {
 // - Names as a caller gives them: spaces around them do not count, tabs do.
 // - An existing key keeps its line: only the value between the surrounding blanks is replaced.
 // - A new key goes after the last line of its section that is neither blank nor a comment; a new
-//   section goes at the end of the file. New lines end with CRLF; a last line without a line end
-//   gets one first.
+//   section goes at the end of the file. New lines end with CRLF. A last line without a line end
+//   gets one when it changes or when lines are added after it.
 // - A removal takes out every line of the key in the section, so that the key is gone; the
 //   section header stays.
 // - Of sections of the same name, only the first is used.

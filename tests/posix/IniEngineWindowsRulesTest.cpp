@@ -1,4 +1,5 @@
-// The corners where the Windows profile functions read and write a file in their own way.
+// The corners where the Windows profile functions read and write a file in their own way: a
+// header without "]", the names and the default a caller gives, a last line without a line end.
 #include "os/ProfileFunctions.h"
 #include "tests/config/TempFolder.h"
 
@@ -96,6 +97,36 @@ TEST_F(IniEngineWindowsRules, CallerNamesLoseSpacesButATabCountsAndDefaultsLoseT
     EXPECT_FALSE(Write("s", "\t", "v"));
     EXPECT_FALSE(Write("s", "  ", "v"));
     EXPECT_EQ(ReadBytes(ini), before);
+}
+
+TEST_F(IniEngineWindowsRules, ALastLineWithoutLineEndGetsCrLfWhenItChangesOrLinesFollowIt) {
+    WriteBytes(ini, "[S]\nk=1  ");
+    EXPECT_TRUE(Write("S", "k", "22"));
+    EXPECT_EQ(ReadBytes(ini), "[S]\nk=22  \r\n");
+
+    WriteBytes(ini, "[S]\r\nk=");
+    EXPECT_TRUE(Write("S", "k", "x"));
+    EXPECT_EQ(ReadBytes(ini), "[S]\r\nk=x\r\n");
+
+    // A write that leaves the last line as it is leaves it without a line end.
+    WriteBytes(ini, "[S]\r\nk=1\r\n; tail");
+    EXPECT_TRUE(Write("S", "k", "1"));
+    EXPECT_TRUE(Write("S", "new", "v"));
+    EXPECT_EQ(ReadBytes(ini), "[S]\r\nk=1\r\nnew=v\r\n; tail");
+
+    WriteBytes(ini, "[S]\r\na=1\r\nk=2");
+    EXPECT_TRUE(Write("S", "k", std::nullopt));
+    EXPECT_EQ(ReadBytes(ini), "[S]\r\na=1\r\n");
+
+    WriteBytes(ini, "[Open");
+    EXPECT_TRUE(Write("Open", "k", "v"));
+    EXPECT_EQ(ReadBytes(ini), "[Open\r\nk=v\r\n");
+
+    // Several writes as one replacement: the line end comes once.
+    WriteBytes(ini, "[S]\r\nk=1");
+    const std::vector<ini::ProfileWrite> writes = {{"S", "k", "2"}, {"S", "j", "3"}};
+    EXPECT_TRUE(ini::WritePrivateProfileStrings(writes, ini));
+    EXPECT_EQ(ReadBytes(ini), "[S]\r\nk=2\r\nj=3\r\n");
 }
 
 } // namespace
