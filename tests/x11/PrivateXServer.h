@@ -25,3 +25,8 @@ private:
 };
 
 } // namespace karusello::test
+
+// Skips the test (or, in SetUp, the fixture's test) when its own X server did not start.
+#define REQUIRE_PRIVATE_SERVER(server)                                                             \
+    if (!(server).Running())                                                                       \
+    GTEST_SKIP() << "no Xvfb to start a display of the test's own"
