@@ -1,5 +1,5 @@
-#include "PrivateXServer.h"
 #include "TestWindow.h"
+#include "tests/support/PrivateXServer.h"
 #include "x11/WindowManager.h"
 #include "x11/X11WindowSystem.h"
 

@@ -1,6 +1,6 @@
 #include "x11/X11MessageControl.h"
-#include "PrivateXServer.h"
 #include "TestWindow.h"
+#include "tests/support/PrivateXServer.h"
 #include "x11/ClientMessage.h"
 
 #include <gtest/gtest.h>

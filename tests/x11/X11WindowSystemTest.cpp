@@ -1,7 +1,7 @@
 #include "x11/X11WindowSystem.h"
-#include "PrivateXServer.h"
 #include "TestWindow.h"
 #include "config/RuntimeError.h"
+#include "tests/support/PrivateXServer.h"
 
 #include <gtest/gtest.h>
 
