@@ -1,10 +1,10 @@
 #include "odbcdb/OdbcDriver.h"
 
-#include "config/Utf8Path.h"
 #include "odbcdb/ConnectionText.h"
 #include "odbcdb/DriverFilePath.h"
 #include "odbcdb/OdbcConnection.h"
 #include "odbcdb/OdbcDatabase.h"
+#include "os/Utf8Path.h"
 #include "playlistdb/DatabaseFile.h"
 
 #include <filesystem>

@@ -13,6 +13,12 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
     fonts-dejavu-core
+    # The 32-bit Windows build and its tests under Wine (docs/windows.md): the mingw-w64
+    # compilers with POSIX threads, GoogleTest's sources to build for Windows, 32-bit Wine, and
+    # the 32-bit ODBC driver manager and SQLite driver that Wine's ODBC hands its calls to.
+    g++-mingw-w64-i686-posix googletest
+    wine wine32:i386 wine64
+    unixodbc libodbc2:i386 libsqliteodbc:i386
 )
 
 missing=()
@@ -30,6 +36,10 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo_cmd=(sudo)
+fi
+# The :i386 packages need the architecture; the apt-get update below then fetches its lists.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -q

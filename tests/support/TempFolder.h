@@ -1,27 +1,34 @@
 #pragma once
 
-// A fresh folder for one test, shared by the test programs of every layer.
+// A fresh folder for one test, shared by the test programs of every layer and both platforms.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 
 namespace karusello::test {
 
-// A folder of its own below the system's temporary folder (mode 0700, as mkdtemp makes it),
-// removed with everything in it when the object goes; rights that a test took away from
-// folders inside are given back first, so that the removal cannot fail on them.
+// A folder of its own below the system's temporary folder, private to its owner, removed with
+// everything in it when the object goes; rights that a test took away from folders inside are
+// given back first, so that the removal cannot fail on them.
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "karusello-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
+        namespace fs = std::filesystem;
+        std::random_device seed;
+        std::mt19937 random(seed());
+        const fs::path base = fs::temp_directory_path();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path candidate = base / ("karusello-test-" + std::to_string(random()));
+            if (fs::create_directory(candidate)) {
+                fs::permissions(candidate, fs::perms::owner_all);
+                path_ = candidate;
+                return;
+            }
         }
-        path_ = pattern;
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempFolder() {
         namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include "odbcdb/WideText.h"
 
 #include "config/RuntimeError.h"
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 
 #include <stdexcept>
 

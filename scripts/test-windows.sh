@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine with ctest, headless, and ends with ctest's summary.
+#   scripts/test-windows.sh [build-dir] [extra ctest arguments...]     (default: build/windows)
+# The build folder comes from scripts/build.sh windows. The Wine environment (the build
+# folder's own prefix and server, scripts/wine-env.sh) is set up before and ended after, also
+# when ctest fails or is interrupted.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+build_dir=$(realpath "${1:-$root/build/windows}")
+shift || true
+if [[ ! -f $build_dir/CTestTestfile.cmake ]]; then
+    echo "test-windows: no test build in $build_dir (scripts/build.sh windows makes one)" >&2
+    exit 2
+fi
+
+# Console test programs need no display; the window tests bring their own (Xvfb).
+unset DISPLAY
+
+wine_env=$root/scripts/wine-env.sh
+log=$(mktemp)
+trap '"$wine_env" stop "$build_dir"; rm -f "$log"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+"$wine_env" start "$build_dir"
+
+cd "$build_dir"
+status=0
+ctest --output-on-failure --timeout 300 -j 2 "$@" 2>&1 | tee "$log" || status=$?
+summary=$(grep -E '^[0-9]+% tests passed' "$log" || true)
+echo "Windows build under Wine: ${summary:-no ctest summary}"
+exit "$status"
