@@ -2,7 +2,7 @@
 // open the file by its Unix path. Wine's kernel32 exports the conversion; Windows does not.
 #include "odbcdb/DriverFilePath.h"
 
-#include "odbcdb/WideText.h"
+#include "win32/Utf16.h"
 
 #include <windows.h>
 
@@ -34,9 +34,8 @@ std::string DriverFilePath(const std::string& path) {
     if (convert == nullptr) {
         return path;
     }
-    const std::u16string wide = Utf16FromUtf8(path);
-    const std::unique_ptr<char, HeapText> unixPath(
-        convert(reinterpret_cast<LPCWSTR>(wide.c_str())));
+    const std::wstring wide = win32::WideFromUtf8(path);
+    const std::unique_ptr<char, HeapText> unixPath(convert(wide.c_str()));
     // Without a Unix name (no such drive) the driver gets the path as it is, and fails on it.
     return unixPath ? std::string(unixPath.get()) : path;
 }
