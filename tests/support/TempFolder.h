@@ -2,9 +2,9 @@
 
 // A fresh folder for one test, shared by the test programs of every layer.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -16,12 +16,20 @@ namespace karusello::test {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "karusello-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
+        namespace fs = std::filesystem;
+        // A name that no other folder has yet, as mkdtemp picks one; portable to Windows.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path candidate = fs::temp_directory_path() /
+                                       ("karusello-test-" + std::to_string(random() % 1000000000));
+            std::error_code ec;
+            if (fs::create_directory(candidate, ec)) {
+                fs::permissions(candidate, fs::perms::owner_all, fs::perm_options::replace, ec);
+                path_ = candidate;
+                return;
+            }
         }
-        path_ = pattern;
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~TempFolder() {
         namespace fs = std::filesystem;
