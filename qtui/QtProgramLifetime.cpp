@@ -15,10 +15,6 @@ namespace {
 constexpr const char* DialogTitle = "Brisolan Karusello";
 } // namespace
 
-std::string ErrorReportLine(const RuntimeError& error) {
-    return "Karusello: Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Text();
-}
-
 bool ErrorDialogWanted() {
     return QGuiApplication::platformName() == QStringLiteral("xcb") &&
            std::getenv("KARUSELLO_NO_ERROR_DIALOG") == nullptr;
@@ -30,9 +26,7 @@ void QtProgramLifetime::ReportError(const RuntimeError& error) {
     if (!ErrorDialogWanted()) {
         return;
     }
-    const QString text = QStringLiteral("Laufzeitfehler '%1':\n\n%2")
-                             .arg(error.Number())
-                             .arg(QString::fromStdString(error.Text()));
+    const QString text = QString::fromStdString(ErrorDialogText(error));
     QWidget* parent = window_.isVisible() ? &window_ : nullptr;
     QMessageBox::critical(parent, QString::fromLatin1(DialogTitle), text);
 }

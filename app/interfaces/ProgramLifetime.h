@@ -3,6 +3,8 @@
 #include "app/interfaces/ExitCode.h"
 #include "config/RuntimeError.h"
 
+#include <string>
+
 namespace karusello {
 
 // How the program ends and reports errors; the toolkit adapter decides what a person sees.
@@ -16,5 +18,16 @@ public:
     // real program.
     virtual void EndProgram(ExitCode code) = 0;
 };
+
+// The standard error report's line on standard error (without the line feed), the same on
+// every platform.
+inline std::string ErrorReportLine(const RuntimeError& error) {
+    return "Karusello: Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Text();
+}
+
+// The text of the standard error report's dialog.
+inline std::string ErrorDialogText(const RuntimeError& error) {
+    return "Laufzeitfehler '" + std::to_string(error.Number()) + "':\n\n" + error.Text();
+}
 
 } // namespace karusello
