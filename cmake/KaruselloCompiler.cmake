@@ -65,9 +65,10 @@ function(karusello_add_program name)
     karusello_expose_folder(${name} ${folder} PRIVATE)
 endfunction()
 
-# One test executable per tested library: every .cpp in the test folder.
+# One test executable per tested library: every .cpp in the test folder. RESOURCE_LOCK names a
+# resource that its tests take one at a time (a shared display, a desktop).
 function(karusello_add_tests name)
-    cmake_parse_arguments(ARG "" "LABEL" "LINK" ${ARGN})
+    cmake_parse_arguments(ARG "" "LABEL;RESOURCE_LOCK" "LINK" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LINK} karusello_test_root GTest::gmock
@@ -75,8 +76,12 @@ function(karusello_add_tests name)
     if(NOT ARG_LABEL)
         set(ARG_LABEL unit)
     endif()
+    set(properties LABELS ${ARG_LABEL})
+    if(ARG_RESOURCE_LOCK)
+        list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 120
-        PROPERTIES LABELS ${ARG_LABEL}
+        PROPERTIES ${properties}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()

@@ -14,8 +14,14 @@ if [[ ! -f $build_dir/CTestTestfile.cmake ]]; then
     exit 2
 fi
 
-# Console test programs need no display; the window tests bring their own (Xvfb).
-unset DISPLAY
+# Everything runs on a private X display (Xvfb) for the whole run: console test programs do not
+# use it, the window tests need one, and Wine's desktop process, started with the first program,
+# stays on it until the end. Never on the user's own display.
+if [[ ${KARUSELLO_WINE_TEST_DISPLAY:-} != private ]]; then
+    unset DISPLAY
+    export KARUSELLO_WINE_TEST_DISPLAY=private
+    exec "$root/scripts/with-xvfb.sh" "$0" "$build_dir" "$@"
+fi
 
 wine_env=$root/scripts/wine-env.sh
 log=$(mktemp)
