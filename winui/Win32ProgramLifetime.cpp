@@ -1,0 +1,36 @@
+#include "winui/Win32ProgramLifetime.h"
+
+#include "winmsg/Utf16.h"
+#include "winui/RandomPLWindow.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace karusello {
+
+void ShowErrorReport(HWND owner, const RuntimeError& error) {
+    MessageBoxW(owner, ToUtf16(ErrorDialogText(error)).c_str(), ToUtf16(ErrorReportTitle).c_str(),
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+void Win32ProgramLifetime::ReportError(const RuntimeError& error) {
+    window_.StopTimers();
+    std::cerr << ErrorReportLine(error) << std::endl;
+    if (std::getenv("KARUSELLO_NO_ERROR_DIALOG") != nullptr) {
+        return;
+    }
+    const HWND owner = IsWindowVisible(window_.Hwnd()) != FALSE ? window_.Hwnd() : nullptr;
+    ShowErrorReport(owner, error);
+}
+
+void Win32ProgramLifetime::EndProgram(ExitCode code) {
+    window_.StopTimers();
+    ShowWindow(window_.Hwnd(), SW_HIDE);
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    ExitProcess(static_cast<UINT>(code));
+}
+
+} // namespace karusello
