@@ -1,14 +1,15 @@
 // The Qt window against the checks that every window behind FormView must pass.
+#include "tests/support/FormViewContract.h"
 #include "qtui/QtFormView.h"
 #include "qtui/RandomPLWindow.h"
-#include "tests/support/FormViewContract.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace karusello::test {
-namespace {
+
+// Outside an anonymous namespace: its name is part of the test names.
 
 class QtFormProbe {
 public:
@@ -73,5 +74,4 @@ private:
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, FormViewContract, QtFormProbe);
 
-} // namespace
 } // namespace karusello::test
