@@ -34,6 +34,8 @@ RandomPLWindow::RandomPLWindow(Dpi dpi)
                       TwipsToPixels(form_layout::ClientHeight, dpi.y)};
     Create(L"KaruselloRandomPL", 0, FormStyle, {CW_USEDEFAULT, CW_USEDEFAULT}, OuterSize(client),
            nullptr);
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     // Created in tab order: the first child is the top of the Z order, where the dialog keys
     // start, and the label, made last, lies below the buttons where the two overlap.
     cmdShuffel_ = AddButton(IdShuffel, form_layout::cmdShuffel, FormEvent::ShuffelClick);

@@ -7,6 +7,7 @@
 #include "winui/SkinLabel.h"
 #include "winui/SkinPainter.h"
 #include "winui/Window.h"
+#include "winui/WindowIcon.h"
 
 #include <functional>
 #include <memory>
@@ -61,6 +62,7 @@ private:
     bool OnSetCursor();
 
     Dpi dpi_;
+    WindowIcon icon_;
     FontHandle labelFont_;
     FontHandle buttonFont_;
     std::unique_ptr<CommandButton> cmdShuffel_;

@@ -1,6 +1,7 @@
 #include "winui/RandomPLWindow.h"
 
 #include "WinTestSupport.h"
+#include "winui/GdiplusSession.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,20 @@ TEST(RandomPLWindow, AtAnotherDpiTheClientAreaAndTheLabelFontGrowWithIt) {
     EXPECT_EQ(large.ClientSize().cx, 621);
     EXPECT_EQ(large.ClientSize().cy, 203);
     EXPECT_GT(large.SkinLabel1().TextHeight("Zeile"), small.SkinLabel1().TextHeight("Zeile"));
+}
+
+TEST(RandomPLWindow, CarriesAThirtyTwoPixelIcon) {
+    const GdiplusSession gdiplus;
+    const RandomPLWindow window(Dpi{96, 96});
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window.Hwnd(), WM_GETICON, ICON_BIG, 0));
+    ICONINFO info{};
+    ASSERT_NE(GetIconInfo(icon, &info), FALSE);
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(colour.bmWidth, 32);
+    EXPECT_EQ(colour.bmHeight, 32);
 }
 
 class WindowEvents : public testing::Test {
