@@ -37,9 +37,10 @@ bool IsWindowOfThisProcess(HWND window) {
            GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
 }
 
+// The class's procedure, not the window's: a window that someone subclassed is still ours.
 Window* Window::FromHwnd(HWND window) {
     if (!IsWindowOfThisProcess(window) ||
-        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) {
+        GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Procedure)) {
         return nullptr;
     }
     return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
