@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine with ctest, headless, and ends with ctest's summary.
+# Runs the Windows build's tests under Wine with ctest, headless (on a private X display), and
+# ends with ctest's summary.
 #   scripts/test-windows.sh [build-dir] [extra ctest arguments...]     (default: build/windows)
 # The build folder comes from scripts/build.sh windows. The Wine environment (the build
 # folder's own prefix and server, scripts/wine-env.sh) is set up before and ended after, also

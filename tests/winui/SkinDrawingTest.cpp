@@ -129,6 +129,7 @@ TEST_F(SkinnedWindow, ClientAreaTextAndButtonsTakeTheSkinsColours) {
 
 TEST_F(SkinnedWindow, TheStoredSettingsPaintTheClientAreaWhiteAndThePanelGrey) {
     const test::Screenshot image = LoadApplyAndRender("[Skin]\nName=Nur Vorgaben\n");
+    image.Save("winui-window-raised.png");
     EXPECT_EQ(image.At(LeftMargin.x, LeftMargin.y), RGB(255, 255, 255));
     const POINT inButton = InShuffleButton();
     EXPECT_EQ(image.At(inButton.x, inButton.y), RGB(200, 208, 212));
