@@ -75,17 +75,6 @@ TEST_F(WindowEvents, ClicksTicksAndTheCloseBoxReachTheirHandlers) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(WindowEvents, TimersTickOnlyBetweenStartAndStop) {
-    EXPECT_FALSE(window.TimersActive());
-    window.StartTimers();
-    EXPECT_TRUE(window.TimersActive());
-    window.StopTimers();
-    EXPECT_FALSE(window.TimersActive());
-    Sleep(1100);
-    test::PumpMessages();
-    EXPECT_TRUE(events.empty());
-}
-
 // Enter and Escape trigger no button; the space bar clicks the one with the focus.
 TEST_F(WindowEvents, NoButtonIsTheDefaultOrTheCancelButton) {
     window.Show();
