@@ -46,7 +46,7 @@ int Run(int argc, char** argv) {
     frmRandomPL form(FormServices{view, skin, windows, process, events, message, lifetime});
 
     window.SetEventHandler([&form](FormEvent event) { form.Fire(event); });
-    window.SetCloseHandler([&lifetime] { lifetime.EndProgram(ExitCode::Normal); });
+    window.SetCloseHandler([&form] { form.Fire(FormEvent::QueryUnload); });
 
     // An end during the load event stops the process inside it; the window is never shown.
     form.Fire(FormEvent::Load);

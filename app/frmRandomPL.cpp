@@ -57,6 +57,9 @@ void frmRandomPL::Fire(FormEvent event) {
         case FormEvent::Timer2:
             Timer2_Timer();
             break;
+        case FormEvent::QueryUnload:
+            Form_QueryUnload();
+            break;
         }
     } catch (const ProgramEnd& end) {
         s_.lifetime.EndProgram(end.code);

@@ -58,6 +58,9 @@ public:
     void cmdWeiderherstellen_Click();
     void Timer1_Timer();
     void Timer2_Timer();
+    // The close box: ends the program, or, while a shuffle or restore is telling the host,
+    // right after it has told both host windows.
+    void Form_QueryUnload();
 
     // Registers a text item in the window's collection.
     void ConfigAdd(const std::string& sName, const std::string& vValue, const std::string& sDesc,
@@ -97,12 +100,19 @@ private:
     // After a shuffle or restore: lets pending events run, re-reads the host's window handles
     // and tells both host windows.
     void NotifyHost(std::int32_t kind);
+    // Ends the program now, or after the notification under way.
+    void Unload();
 
     FormServices s_;
     std::shared_ptr<ToolBox> toolBox_;
     std::shared_ptr<GlobalValues> globalValues_;
     std::shared_ptr<ConfigObjects> configObjects_;
     std::unique_ptr<RandomSource> random_;
+    // How many shuffles and restores are between their database writes and the end of their
+    // notification (a click waiting at one's yield runs another inside it), and whether the
+    // user asked to end the program meanwhile.
+    int notifying_ = 0;
+    bool unloadRequested_ = false;
 };
 
 } // namespace karusello

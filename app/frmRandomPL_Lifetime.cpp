@@ -63,6 +63,21 @@ void frmRandomPL::Form_Load() {
 }
 
 void frmRandomPL::cmdAbbruch_Click() {
+    Unload();
+}
+
+void frmRandomPL::Form_QueryUnload() {
+    Unload();
+}
+
+// An end during a shuffle's or restore's yield would come after the database was written but
+// before the host was told, and the host would go on showing the old order. The end waits
+// until every notification under way has reached both host windows.
+void frmRandomPL::Unload() {
+    if (notifying_ > 0) {
+        unloadRequested_ = true;
+        return;
+    }
     throw ProgramEnd{ExitCode::Normal};
 }
 

@@ -163,13 +163,23 @@ void frmRandomPL::RestorePlaylist() {
 
 void frmRandomPL::NotifyHost(std::int32_t kind) {
     dao::SharedDBEngine().Idle(dao::dbRefreshCache);
-    // Clicks and ticks that came in meanwhile run here, in full.
-    s_.events.DoEvents();
-    Globals().Refresh();
-    s_.message.SetTarget(Globals().MessageHandleDB);
-    s_.message.SendToTarget(kOrderChanged, kind, 0);
-    s_.message.SetTarget(Globals().MessageHandleDJ);
-    s_.message.SendToTarget(kOrderChanged, kind, 0);
+    {
+        struct NotifyingScope {
+            int& depth;
+            explicit NotifyingScope(int& d) : depth(d) { ++depth; }
+            ~NotifyingScope() { --depth; }
+        } notifying(notifying_);
+        // Clicks and ticks that came in meanwhile run here, in full.
+        s_.events.DoEvents();
+        Globals().Refresh();
+        s_.message.SetTarget(Globals().MessageHandleDB);
+        s_.message.SendToTarget(kOrderChanged, kind, 0);
+        s_.message.SetTarget(Globals().MessageHandleDJ);
+        s_.message.SendToTarget(kOrderChanged, kind, 0);
+    }
+    if (notifying_ == 0 && unloadRequested_) {
+        throw ProgramEnd{ExitCode::Normal};
+    }
 }
 
 } // namespace karusello

@@ -2,11 +2,11 @@
 
 #include "config/RuntimeError.h"
 
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <string>
+#include <string_view>
 
 namespace karusello {
 namespace {
@@ -97,11 +97,58 @@ std::string DecimalPrefix(const std::string& text) {
     return text.substr(0, pos);
 }
 
-// Reads a decimal number with the full stop as separator whatever the process's locale; a
-// value beyond the range of double gives infinity with its sign.
+// The power of ten of a decimal number's first significant digit ("123" is 2, "0.05e3" is 1);
+// the exponent is read with saturation, which is enough to tell a huge number from a tiny one.
+long DecimalMagnitude(std::string_view digits) {
+    std::size_t pos = 0;
+    long magnitude = 0;
+    while (pos < digits.size() && digits[pos] == '0') {
+        ++pos;
+    }
+    const std::size_t significant = pos;
+    pos = SkipDigits(std::string(digits), pos);
+    if (pos > significant) {
+        magnitude = static_cast<long>(pos - significant) - 1;
+    } else if (pos < digits.size() && digits[pos] == '.') {
+        ++pos;
+        while (pos < digits.size() && digits[pos] == '0') {
+            ++pos;
+            --magnitude;
+        }
+        --magnitude;
+    }
+    const std::size_t letter = digits.find_first_of("eE");
+    if (letter != std::string_view::npos) {
+        long exponent = 0;
+        std::size_t at = letter + 1;
+        const bool negative = at < digits.size() && digits[at] == '-';
+        if (at < digits.size() && (digits[at] == '-' || digits[at] == '+')) {
+            ++at;
+        }
+        for (; at < digits.size() && IsDigit(digits[at]); ++at) {
+            exponent = std::min(exponent * 10 + (digits[at] - '0'), 1000000L);
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude;
+}
+
+// Reads a decimal number with the full stop as separator whatever the process's locale (the Qt
+// window sets the user's). A value beyond the range of double gives infinity with its sign, one
+// too small for it zero, as strtod gives them.
 double ParseDecimal(const std::string& number) {
-    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
-    return ::strtod_l(number.c_str(), nullptr, cLocale);
+    std::string_view digits = number;
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        digits.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = DecimalMagnitude(digits) > 0 ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 bool StartsWithRadix(const std::string& text, char letter) {

@@ -8,14 +8,16 @@
 
 // The profile functions of the platform (ANSI forms): on Windows the system's own, elsewhere our
 // INI engine with their semantics (docs/ini-engine.md). Names, values and buffers are
-// Windows-1252 bytes, as in the file; converting to and from the program's UTF-8 is the caller's
-// business (ToolBox does it). Paths are UTF-8. Every call reads the file anew.
+// Windows-1252 bytes (a file in UTF-16 is read and written as UTF-16, its text seen in
+// Windows-1252); converting to and from the program's UTF-8 is the caller's business (ToolBox
+// does it). Paths are UTF-8. Every call reads the file anew. Section and key names lose the
+// spaces around them, not tabs.
 namespace karusello::ini {
 
 // Copies the key's value (one pair of matching quotes removed) or, when the file, the section or
-// the key is missing, the default text (none: the empty text) into buffer, cut to
-// buffer.size() - 1 characters and closed with a NUL. Returns the number of characters copied,
-// without the NUL. A key present with an empty value counts as present.
+// the key is missing, the default text without its trailing spaces (none: the empty text) into
+// buffer, cut to buffer.size() - 1 characters and closed with a NUL. Returns the number of
+// characters copied, without the NUL. A key present with an empty value counts as present.
 std::size_t GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::optional<std::string_view> defaultText,
                                     std::span<char> buffer, const std::string& path);
@@ -28,8 +30,9 @@ std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> b
                                      const std::string& path);
 
 // Sets the key's value, creating the file, the section and the key where they are missing; no
-// value removes the key. The file is replaced atomically. Returns false when nothing could be
-// written (the old file then stays untouched) or when the names or the value cannot be stored.
+// value removes the key. Returns false when nothing could be written or when the names or the
+// value cannot be stored. Our engine replaces the file atomically and leaves it untouched on
+// failure; the system's function writes in place.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::optional<std::string_view> value, const std::string& path);
 
@@ -40,9 +43,10 @@ struct ProfileWrite {
     std::optional<std::string> value;
 };
 
-// Several writes, in order, as one replacement of the file: a reader, or a crash, sees either
-// none of them or all. Returns false when nothing could be written; a write whose names or
-// value cannot be stored is left out, as WritePrivateProfileString refuses it.
+// Several writes, in order. Our engine makes them one replacement of the file, so that a reader,
+// or a crash, sees either none of them or all; the system's functions write one after the
+// other. Returns false when nothing could be written; a write whose names or value cannot be
+// stored is left out, as WritePrivateProfileString refuses it.
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
 
 } // namespace karusello::ini

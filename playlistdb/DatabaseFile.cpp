@@ -1,7 +1,7 @@
 #include "playlistdb/DatabaseFile.h"
 
 #include "config/RuntimeError.h"
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 
 #include <array>
 #include <filesystem>

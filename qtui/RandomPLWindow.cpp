@@ -108,9 +108,13 @@ void RandomPLWindow::Emit(FormEvent event) {
 }
 
 // The close box ends the program; without a handler the window just closes.
+// The close handler ends the program itself, or puts the end off until the host has been told
+// of a change under way; the window stays until then.
 void RandomPLWindow::closeEvent(QCloseEvent* event) {
     if (closeHandler_) {
         closeHandler_();
+        event->ignore();
+        return;
     }
     event->accept();
 }

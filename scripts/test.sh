@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs the
-# whole test suite with ctest under a private X server. Ends with ctest's summary.
+# Sets up the machine, builds the Linux program with AddressSanitizer and UndefinedBehaviorSanitizer
+# and the 32-bit Windows program with mingw-w64, fuzzes briefly, runs the Linux tests with ctest
+# under a private X server and the Windows tests under Wine. Ends with both ctest summaries;
+# fails when either run fails.
+#   scripts/test.sh [extra ctest arguments for the Linux run...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/build.sh asan
+scripts/build.sh windows
 # Brief libFuzzer runs of the INI engine, the number rule and the text formatting.
 fuzz/run.sh "${KARUSELLO_FUZZ_SECONDS:-15}"
 
@@ -13,6 +17,18 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-cd build/asan
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
-    ctest --output-on-failure --timeout 300 -j "$(nproc)" "$@"
+linux_log=$(mktemp)
+windows_log=$(mktemp)
+trap 'rm -f "$linux_log" "$windows_log"' EXIT
+
+linux_status=0
+(cd build/asan && xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
+    ctest --output-on-failure --timeout 300 -j "$(nproc)" "$@") 2>&1 | tee "$linux_log" ||
+    linux_status=$?
+windows_status=0
+scripts/test-windows.sh build/windows 2>&1 | tee "$windows_log" || windows_status=$?
+
+echo
+echo "Linux build:   $(grep -E '^[0-9]+% tests passed' "$linux_log" || echo 'no ctest summary')"
+grep -E '^Windows build under Wine:' "$windows_log" || echo "Windows build under Wine: no summary"
+((linux_status == 0 && windows_status == 0))

@@ -2,8 +2,8 @@
 #include "skin/SkinFile.h"
 
 #include "config/RuntimeError.h"
-#include "config/Utf8Path.h"
 #include "os/PathSeparator.h"
+#include "os/Utf8Path.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "sqlitedb/SqliteDriver.h"
 
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 #include "sqlitedb/Connection.h"
 #include "sqlitedb/SqliteDatabase.h"
 

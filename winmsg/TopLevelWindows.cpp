@@ -1,6 +1,6 @@
 #include "winmsg/TopLevelWindows.h"
 
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 
 namespace karusello {
 
@@ -14,7 +14,7 @@ std::string TitleOf(HWND window) {
     std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(window, title.data(), length + 1);
     title.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return ToUtf8(title);
+    return win32::Utf8FromWide(title);
 }
 
 BOOL CALLBACK CollectTitled(HWND window, LPARAM context) {

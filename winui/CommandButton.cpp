@@ -1,7 +1,7 @@
 #include "winui/CommandButton.h"
 
 #include "config/RuntimeError.h"
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 #include "winui/GdiObjects.h"
 
 #include <commctrl.h>
@@ -95,7 +95,7 @@ void CommandButton::Draw(const DRAWITEMSTRUCT& item) const {
     const RECT local{0, 0, size.cx, size.cy};
     skin_->PaintButton(buffer.Get(), local, state);
 
-    const std::wstring caption = ToUtf16(Caption());
+    const std::wstring caption = win32::WideFromUtf8(Caption());
     const Selection font(buffer.Get(), font_);
     SetBkMode(buffer.Get(), TRANSPARENT);
     SetTextColor(buffer.Get(), skin_->ButtonTextColour(state));

@@ -1,6 +1,6 @@
 #include "winui/SkinLabel.h"
 
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 #include "winui/GdiObjects.h"
 
 namespace karusello {
@@ -37,7 +37,7 @@ void SkinLabel::SetTextColour(COLORREF colour) {
 }
 
 int SkinLabel::TextHeight(const std::string& text) const {
-    const std::wstring wide = ToUtf16(text);
+    const std::wstring wide = win32::WideFromUtf8(text);
     const WindowDc dc(Hwnd());
     const Selection font(dc.Get(), font_);
     RECT area = ClientRect(Hwnd());
@@ -53,7 +53,7 @@ void SkinLabel::Paint(HDC dc) const {
     MapWindowPoints(Hwnd(), GetParent(Hwnd()), reinterpret_cast<POINT*>(&inParent), 2);
     background_(buffer.Get(), inParent);
 
-    const std::wstring text = ToUtf16(Text());
+    const std::wstring text = win32::WideFromUtf8(Text());
     const Selection font(buffer.Get(), font_);
     SetBkMode(buffer.Get(), TRANSPARENT);
     SetTextColor(buffer.Get(), textColour_);

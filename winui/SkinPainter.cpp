@@ -1,6 +1,6 @@
 #include "winui/SkinPainter.h"
 
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 
 #include <gdiplus.h>
 

@@ -1,6 +1,6 @@
 #include "winui/Win32ProgramLifetime.h"
 
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 #include "winui/RandomPLWindow.h"
 
 #include <cstdio>
@@ -10,7 +10,8 @@
 namespace karusello {
 
 void ShowErrorReport(HWND owner, const RuntimeError& error) {
-    MessageBoxW(owner, ToUtf16(ErrorDialogText(error)).c_str(), ToUtf16(ErrorReportTitle).c_str(),
+    MessageBoxW(owner, win32::WideFromUtf8(ErrorDialogText(error)).c_str(),
+                win32::WideFromUtf8(ErrorReportTitle).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -1,7 +1,7 @@
 #include "winui/Window.h"
 
 #include "config/RuntimeError.h"
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 
 namespace karusello {
 
@@ -89,11 +89,11 @@ std::string WindowTextUtf8(HWND window) {
     std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
     const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return ToUtf8(text);
+    return win32::Utf8FromWide(text);
 }
 
 void SetWindowTextUtf8(HWND window, const std::string& text) {
-    SetWindowTextW(window, ToUtf16(text).c_str());
+    SetWindowTextW(window, win32::WideFromUtf8(text).c_str());
 }
 
 } // namespace karusello

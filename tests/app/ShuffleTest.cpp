@@ -141,6 +141,37 @@ TEST_F(ShuffleFlow, ClicksAndTicksWaitingAtTheYieldRunInFull) {
                                                          {kHostDJ, 1042, 211, 0}}));
 }
 
+// The close box (or cancel, which is enabled during a restore) at a yield must not leave the
+// host showing the old order: the program ends once every notification under way is sent.
+TEST_F(ShuffleFlow, AnEndAskedForAtTheYieldComesAfterBothHostWindowsWereTold) {
+    StartOn(20);
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::QueryUnload); });
+    EXPECT_EQ(Shuffle(), ExitCode::Normal);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+    EXPECT_NE(host.SortValues(17), before);
+
+    FormUnderTest restoring;
+    restoring.windows.live = {kHostDB, kHostDJ};
+    restoring.process.commandLine = "17";
+    ASSERT_EQ(restoring.Fire(FormEvent::Load), std::nullopt);
+    const auto shuffled = host.SortValues(17);
+    ASSERT_EQ(restoring.Fire(FormEvent::ShuffelClick), std::nullopt); // saves the order
+    // A restore click waits at the next shuffle's yield, and a cancel click at the restore's:
+    // the restore tells the host, then the shuffle does, then the program ends.
+    restoring.events.queued.push_back([&] {
+        restoring.events.queued.push_back([&] { restoring.form.Fire(FormEvent::AbbruchClick); });
+        restoring.form.Fire(FormEvent::WeiderherstellenClick);
+    });
+    EXPECT_EQ(restoring.Fire(FormEvent::ShuffelClick), ExitCode::Normal);
+    EXPECT_EQ(host.SortValues(17), shuffled);
+    std::vector<SentMessage> expected = Notified(211);
+    for (auto kind : {0, 211}) {
+        const auto told = Notified(kind);
+        expected.insert(expected.end(), told.begin(), told.end());
+    }
+    EXPECT_EQ(restoring.message.sent, expected);
+}
+
 TEST_F(ShuffleFlow, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {
     StartOn(20);
     ui.windows.live = {};

@@ -27,7 +27,7 @@ protected:
 TEST_F(GlobalValuesTest, WithoutAnIniFileEveryValueHasItsDefault) {
     const GlobalValues values;
     EXPECT_EQ(values.SkinFileName, "brisolan.skn");
-    EXPECT_EQ(values.DBName, folder.Path() + "/brisolan.mdb");
+    EXPECT_EQ(values.DBName, folder.File("brisolan.mdb"));
     EXPECT_EQ(values.LangFile, "");
     for (const std::int32_t handle :
          {values.MessageHandleDB, values.MessageHandleDJ, values.MessageHandleImportEdit,
@@ -72,7 +72,7 @@ TEST_F(GlobalValuesTest, FilesAndFoldersThatDoNotExistFallBack) {
         "\r\nLastImportDir=" + folder.File("no-such-folder") + "\r\nID3v2Tags=\r\n");
     const GlobalValues missing;
     EXPECT_EQ(missing.SkinFileName, "brisolan.skn");
-    EXPECT_EQ(missing.DBName, folder.Path() + "/brisolan.mdb");
+    EXPECT_EQ(missing.DBName, folder.File("brisolan.mdb"));
     EXPECT_EQ(missing.LastImportDir, "");
     EXPECT_EQ(missing.ID3v2Tags, 0); // present but empty: 0, not the default
 
@@ -81,7 +81,7 @@ TEST_F(GlobalValuesTest, FilesAndFoldersThatDoNotExistFallBack) {
         "\r\nLastImportDir=" + folder.File("afile") + "\r\n");
     const GlobalValues wrongKinds;
     EXPECT_EQ(wrongKinds.SkinFileName, "brisolan.skn");
-    EXPECT_EQ(wrongKinds.DBName, folder.Path() + "/brisolan.mdb");
+    EXPECT_EQ(wrongKinds.DBName, folder.File("brisolan.mdb"));
     EXPECT_EQ(wrongKinds.LastImportDir, "");
 
     Ini("[Global]\r\nSkinFileName=" + folder.File("skin/real.skn") + "\r\n");

@@ -2,12 +2,13 @@
 
 #include "tests/support/TempFolder.h"
 
+#include "os/Utf8Path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 namespace karusello::testing {
 
@@ -15,15 +16,15 @@ namespace karusello::testing {
 class TempFolder {
 public:
     const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    std::string File(const std::string& name) const { return PathUtf8(folder_.Path() / name); }
 
 private:
     test::TempFolder folder_;
-    std::string path_ = folder_.Path().string();
+    std::string path_ = PathUtf8(folder_.Path());
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         throw std::runtime_error("cannot write " + path);
@@ -31,13 +32,8 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Permission bits do not stop a privileged process, so tests of refused access skip under it.
-inline bool RunningAsRoot() {
-    return ::geteuid() == 0;
 }
 
 } // namespace karusello::testing

@@ -1,7 +1,7 @@
 #include "skin/SkinFile.h"
 
 #include "config/RuntimeError.h"
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

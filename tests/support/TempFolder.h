@@ -1,6 +1,6 @@
 #pragma once
 
-// A fresh folder for one test, shared by the test programs of every layer.
+// A fresh folder for one test, shared by the test programs of every layer and both platforms.
 
 #include <filesystem>
 #include <fstream>
@@ -10,21 +10,20 @@
 
 namespace karusello::test {
 
-// A folder of its own below the system's temporary folder (mode 0700, as mkdtemp makes it),
-// removed with everything in it when the object goes; rights that a test took away from
-// folders inside are given back first, so that the removal cannot fail on them.
+// A folder of its own below the system's temporary folder, private to its owner, removed with
+// everything in it when the object goes; rights that a test took away from folders inside are
+// given back first, so that the removal cannot fail on them.
 class TempFolder {
 public:
     TempFolder() {
         namespace fs = std::filesystem;
-        // A name that no other folder has yet, as mkdtemp picks one; portable to Windows.
-        std::random_device random;
+        std::random_device seed;
+        std::mt19937 random(seed());
+        const fs::path base = fs::temp_directory_path();
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const fs::path candidate = fs::temp_directory_path() /
-                                       ("karusello-test-" + std::to_string(random() % 1000000000));
-            std::error_code ec;
-            if (fs::create_directory(candidate, ec)) {
-                fs::permissions(candidate, fs::perms::owner_all, fs::perm_options::replace, ec);
+            const fs::path candidate = base / ("karusello-test-" + std::to_string(random()));
+            if (fs::create_directory(candidate)) {
+                fs::permissions(candidate, fs::perms::owner_all);
                 path_ = candidate;
                 return;
             }

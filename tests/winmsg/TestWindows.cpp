@@ -1,6 +1,6 @@
 #include "TestWindows.h"
 
-#include "winmsg/Utf16.h"
+#include "win32/Utf16.h"
 
 namespace karusello::test {
 
@@ -28,8 +28,8 @@ void RegisterOnce(WNDPROC procedure) {
 
 TestWindow::TestWindow(const std::string& title, int show) {
     RegisterOnce(&Procedure);
-    hwnd_ = CreateWindowExW(0, ClassName, ToUtf16(title).c_str(), WS_OVERLAPPEDWINDOW, 40, 40, 200,
-                            100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(0, ClassName, win32::WideFromUtf8(title).c_str(), WS_OVERLAPPEDWINDOW,
+                            40, 40, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ShowWindow(hwnd_, show);
 }

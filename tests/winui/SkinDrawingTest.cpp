@@ -3,7 +3,7 @@
 
 #include "WinTestSupport.h"
 #include "config/RuntimeError.h"
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 #include "tests/support/TempFolder.h"
 #include "winmsg/WindowHandles.h"
 #include "winui/GdiplusSession.h"

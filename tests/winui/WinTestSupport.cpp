@@ -1,6 +1,6 @@
 #include "WinTestSupport.h"
 
-#include "config/Utf8Path.h"
+#include "os/Utf8Path.h"
 #include "winui/GdiObjects.h"
 #include "winui/Win32EventPump.h"
 

@@ -1,0 +1,9 @@
+#include "os/PathSeparator.h"
+
+namespace karusello::os {
+
+char PathSeparator() {
+    return '\\';
+}
+
+} // namespace karusello::os

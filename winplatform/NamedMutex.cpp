@@ -1,0 +1,34 @@
+#include "winplatform/NamedMutex.h"
+
+#include "config/RuntimeError.h"
+#include "win32/Utf16.h"
+
+#include <windows.h>
+
+namespace karusello {
+
+NamedMutex::NamedMutex(const std::string& name) {
+    const std::wstring fullName = L"Local\\" + win32::WideFromUtf8(name);
+    handle_ = ::CreateMutexW(nullptr, FALSE, fullName.c_str());
+    const DWORD error = ::GetLastError();
+    if (handle_ == nullptr) {
+        // A mutex of that name made by a process with other rights still means that it runs.
+        if (error == ERROR_ACCESS_DENIED) {
+            existed_ = true;
+            return;
+        }
+        throw RuntimeError(errnum::PathFileAccess,
+                           StandardErrorText(errnum::PathFileAccess) +
+                               ": Sperre gegen einen zweiten Start nicht anlegbar (Fehler " +
+                               std::to_string(error) + ")");
+    }
+    existed_ = error == ERROR_ALREADY_EXISTS;
+}
+
+NamedMutex::~NamedMutex() {
+    if (handle_ != nullptr) {
+        ::CloseHandle(handle_);
+    }
+}
+
+} // namespace karusello
