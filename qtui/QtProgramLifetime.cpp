@@ -11,12 +11,6 @@
 
 namespace karusello {
 
-namespace {
-// Not the window's title "Brisolan Karusello": a second start activates the window that carries
-// it, and must find the window, not this dialog.
-constexpr const char* DialogTitle = "Karusello";
-} // namespace
-
 bool ErrorDialogWanted() {
     return QGuiApplication::platformName() == QStringLiteral("xcb") &&
            std::getenv("KARUSELLO_NO_ERROR_DIALOG") == nullptr;
@@ -30,7 +24,7 @@ void QtProgramLifetime::ReportError(const RuntimeError& error) {
     }
     const QString text = QString::fromStdString(ErrorDialogText(error));
     QWidget* parent = window_.isVisible() ? &window_ : nullptr;
-    QMessageBox::critical(parent, QString::fromLatin1(DialogTitle), text);
+    QMessageBox::critical(parent, QString::fromLatin1(ErrorDialogTitle), text);
 }
 
 void QtProgramLifetime::EndProgram(ExitCode code) {

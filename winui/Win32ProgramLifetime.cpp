@@ -11,7 +11,7 @@ namespace karusello {
 
 void ShowErrorReport(HWND owner, const RuntimeError& error) {
     MessageBoxW(owner, win32::WideFromUtf8(ErrorDialogText(error)).c_str(),
-                win32::WideFromUtf8(ErrorReportTitle).c_str(),
+                win32::WideFromUtf8(ErrorDialogTitle).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -8,10 +8,6 @@ namespace karusello {
 
 class RandomPLWindow;
 
-// The title of the error report's message box. It is not the main window's caption, so that a
-// second start, which looks for "Brisolan Karusello", never takes the report for the window.
-inline constexpr const char* ErrorReportTitle = "Karusello";
-
 // The error report and the end of the program for the Win32 window.
 class Win32ProgramLifetime : public ProgramLifetime {
 public:

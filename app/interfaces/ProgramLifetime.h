@@ -25,6 +25,11 @@ inline std::string ErrorReportLine(const RuntimeError& error) {
     return "Karusello: Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Text();
 }
 
+// The title of the standard error report's dialog. It is not the window's caption "Brisolan
+// Karusello": a second start activates the window that carries that caption, and must find the
+// window, never the dialog.
+inline constexpr const char* ErrorDialogTitle = "Karusello";
+
 // The text of the standard error report's dialog.
 inline std::string ErrorDialogText(const RuntimeError& error) {
     return "Laufzeitfehler '" + std::to_string(error.Number()) + "':\n\n" + error.Text();
