@@ -82,19 +82,6 @@ TEST_F(OpenDatabaseTest, AnSqliteFileWithABrokenBodyFailsWhenRead) {
     EXPECT_TRUE(number == errnum::DbCannotOpen || number == errnum::DbUnrecognizedFormat) << number;
 }
 
-TEST_F(OpenDatabaseTest, AValidFileOpensAndReadsThroughSymbolicLinks) {
-    const fs::path link = folder_.Path() / "verweis.mdb";
-    std::error_code error;
-    fs::create_symlink(path_, link, error);
-    if (error) {
-        GTEST_SKIP() << "no symbolic links here: " << error.message();
-    }
-    auto db = engine_.OpenDatabase(link.string());
-    auto rs = db->OpenRecordset(NameQuery(17));
-    ASSERT_FALSE(rs->Eof());
-    EXPECT_EQ(rs->Fields("Name").ToText(), "Morgenshow");
-}
-
 TEST_F(OpenDatabaseTest, WritingThroughAReadOnlyConnectionFailsWithDbReadOnly) {
     AddEntries(17, 1, 3);
     auto db = engine_.OpenDatabase(path_);

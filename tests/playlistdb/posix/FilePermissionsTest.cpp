@@ -1,7 +1,9 @@
-// What POSIX file systems add: pipes, and permission bits that stop a process without root.
+// What POSIX file systems add: pipes, symbolic links, and permission bits that stop a process
+// without root.
 #include "../HostDatabase.h"
 
 #include "playlistdb/PlaylistQueries.h"
+#include "tests/support/UnprivilegedUser.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +25,29 @@ TEST_F(FilePermissionsTest, APipeIsNoDatabase) {
     EXPECT_EQ(OpenError(pipe.string()).Number(), errnum::DbUnrecognizedFormat);
 }
 
+// As an ordinary user: permission bits do not stop root, which CI runs as.
 TEST_F(FilePermissionsTest, WritingAReadOnlyDatabaseFailsWithDbReadOnly) {
     AddEntries(17, 1, 3);
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permission bits do not stop root";
-    }
     fs::permissions(path_, fs::perms::owner_read);
-    auto db = engine_.OpenDatabase(path_);
-    auto rs = db->OpenRecordset(EntryQuery(17));
-    rs->Edit();
-    rs->SetField("sid", 5);
-    EXPECT_EQ(ErrorOf([&] { rs->Update(); }).Number(), errnum::DbReadOnly);
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    karusello::test::HandToUnprivilegedUser(folder_.Path());
+    EXPECT_EQ(karusello::test::RunAsUnprivilegedUser([&] {
+                  auto db = engine_.OpenDatabase(path_);
+                  auto rs = db->OpenRecordset(EntryQuery(17));
+                  rs->Edit();
+                  rs->SetField("sid", 5);
+                  EXPECT_EQ(ErrorOf([&] { rs->Update(); }).Number(), errnum::DbReadOnly);
+              }),
+              0);
     EXPECT_EQ(Entries(17).front().sid, 10);
+}
+
+TEST_F(FilePermissionsTest, AValidFileOpensAndReadsThroughSymbolicLinks) {
+    const fs::path link = folder_.Path() / "verweis.mdb";
+    fs::create_symlink(path_, link);
+    auto db = engine_.OpenDatabase(link.string());
+    auto rs = db->OpenRecordset(NameQuery(17));
+    ASSERT_FALSE(rs->Eof());
+    EXPECT_EQ(rs->Fields("Name").ToText(), "Morgenshow");
 }
 
 } // namespace
