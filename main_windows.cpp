@@ -42,7 +42,7 @@ int Run() {
     frmRandomPL form(FormServices{view, skin, windows, process, events, message, lifetime});
 
     window.SetEventHandler([&form](FormEvent event) { form.Fire(event); });
-    window.SetCloseHandler([&lifetime] { lifetime.EndProgram(ExitCode::Normal); });
+    window.SetCloseHandler([&form] { form.Fire(FormEvent::QueryUnload); });
 
     // An end during the load event stops the process inside it; the window is never shown.
     form.Fire(FormEvent::Load);

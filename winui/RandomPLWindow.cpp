@@ -221,9 +221,12 @@ LRESULT RandomPLWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnActivate(wParam);
         return 0;
     case WM_CLOSE:
-        // The close box ends the program; without a handler the window just closes.
+        // The close handler ends the program itself, or puts the end off until the host has
+        // been told of a change under way; the window stays until then. Without a handler the
+        // window just closes.
         if (closeHandler_) {
             closeHandler_();
+            return 0;
         }
         DestroyNow();
         return 0;

@@ -73,6 +73,9 @@ TEST_F(WindowEvents, ClicksTicksAndTheCloseBoxReachTheirHandlers) {
 
     SendMessageW(window.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(closes, 1);
+    // The handler ends the program, or puts the end off while the host is being told of a
+    // change: the close box alone does not take the window away.
+    EXPECT_TRUE(IsWindow(window.Hwnd()));
 }
 
 // Enter and Escape trigger no button; the space bar clicks the one with the focus.
