@@ -32,6 +32,11 @@ export WINEARCH=win32
 export WINEDEBUG=${KARUSELLO_WINEDEBUG:--all}
 # No Mono or Gecko: nothing here needs them, and their installer would ask for a download.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# unixODBC hands the Linux SQLite driver its texts in the locale's character set: under a C or
+# POSIX locale a path with characters beyond Latin-1 would arrive cut to single bytes.
+case ${LC_ALL:-${LANG:-C}} in
+C | POSIX) export LANG=C.UTF-8 && unset LC_ALL ;;
+esac
 log=$state_dir/wine.log
 server_pid_file=$state_dir/wineserver.pid
 ready_mark=$WINEPREFIX/.karusello-ready
