@@ -5,7 +5,7 @@
 #include "TempHost.h"
 #include "XClient.h"
 
-#include "tools/hostsim/core/HostIni.h"
+#include "tools/hostcore/HostIni.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/HostOptions.h"
+#include "tools/hostcore/HostOptions.h"
 
 #include <gtest/gtest.h>
 

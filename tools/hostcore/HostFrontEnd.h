@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/hostsim/core/HostCommand.h"
-#include "tools/hostsim/core/HostIni.h"
-#include "tools/hostsim/core/Playlist.h"
+#include "tools/hostcore/HostCommand.h"
+#include "tools/hostcore/HostIni.h"
+#include "tools/hostcore/Playlist.h"
 
 #include <filesystem>
 #include <optional>
@@ -24,9 +24,9 @@ public:
     virtual void ShowPlaylist(std::int32_t nid, const std::optional<Playlist>& playlist) = 0;
     // A received message, as logged.
     virtual void ShowMessage(const std::string& line) = 0;
-    // The X window ids of the windows that are open; none without windows.
+    // The handles of the windows that are open (X window ids, HWNDs); none without windows.
     virtual std::optional<WindowHandles> Handles() const = 0;
-    // Closes one window (its X window is destroyed); false when it was not open.
+    // Closes one window (the window system knows it no more); false when it was not open.
     virtual bool CloseWindow(HostWindow window) = 0;
     // Closes everything and ends the host once the current event has been handled.
     virtual void Quit() = 0;

@@ -1,6 +1,6 @@
-#include "tools/hostsim/core/HostIni.h"
+#include "tools/hostcore/HostIni.h"
 
-#include "tools/hostsim/core/Numbers.h"
+#include "tools/hostcore/Numbers.h"
 
 #include <optional>
 #include <stdexcept>

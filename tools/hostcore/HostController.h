@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tools/hostsim/core/HostCommand.h"
-#include "tools/hostsim/core/HostDatabase.h"
-#include "tools/hostsim/core/HostFrontEnd.h"
-#include "tools/hostsim/core/HostMessage.h"
-#include "tools/hostsim/core/MessageLog.h"
+#include "tools/hostcore/HostCommand.h"
+#include "tools/hostcore/HostFrontEnd.h"
+#include "tools/hostcore/HostMessage.h"
+#include "tools/hostcore/MessageLog.h"
+#include "tools/hostcore/PlaylistStore.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,7 +19,7 @@ namespace karusello::hostsim {
 // does. The windows and the command reader both call it.
 class HostController {
 public:
-    HostController(HostDatabase& database, HostFrontEnd& frontEnd, PluginStarter& starter,
+    HostController(PlaylistStore& database, HostFrontEnd& frontEnd, PluginStarter& starter,
                    MessageLog& log, std::filesystem::path plugin);
 
     // Shows the given playlist, or the one with the lowest nid.
@@ -52,7 +52,7 @@ private:
     std::string DescribeHandles() const;
     std::string_view NameOfWindow(std::uint32_t window) const;
 
-    HostDatabase& database_;
+    PlaylistStore& database_;
     HostFrontEnd& frontEnd_;
     PluginStarter& starter_;
     MessageLog& log_;

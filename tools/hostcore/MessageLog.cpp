@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/MessageLog.h"
+#include "tools/hostcore/MessageLog.h"
 
 #include <stdexcept>
 

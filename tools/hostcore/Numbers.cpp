@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/Numbers.h"
+#include "tools/hostcore/Numbers.h"
 
 #include <charconv>
 

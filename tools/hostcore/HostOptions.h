@@ -9,7 +9,7 @@
 
 namespace karusello::hostsim {
 
-// What the command line asks of the host simulator.
+// What the command line asks of a stand-in host (hostsim; winhost takes a part of it).
 struct HostOptions {
     std::filesystem::path host;                  // the host folder
     bool create = false;                         // make a demo host folder first
@@ -32,8 +32,5 @@ public:
 // after "=". Throws UsageError for unknown options, missing values, bad numbers and a missing
 // --host (unless --help).
 HostOptions ParseHostOptions(const std::vector<std::string>& args);
-
-// The usage text for --help and for a usage error.
-std::string HostUsage();
 
 } // namespace karusello::hostsim

@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/HostController.h"
+#include "tools/hostcore/HostController.h"
 
 #include <exception>
 #include <stdexcept>
@@ -30,7 +30,7 @@ std::string GridText(const std::optional<std::int32_t>& grid) {
 
 } // namespace
 
-HostController::HostController(HostDatabase& database, HostFrontEnd& frontEnd,
+HostController::HostController(PlaylistStore& database, HostFrontEnd& frontEnd,
                                PluginStarter& starter, MessageLog& log,
                                std::filesystem::path plugin)
     : database_(database), frontEnd_(frontEnd), starter_(starter), log_(log),

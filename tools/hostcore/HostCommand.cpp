@@ -1,6 +1,6 @@
-#include "tools/hostsim/core/HostCommand.h"
+#include "tools/hostcore/HostCommand.h"
 
-#include "tools/hostsim/core/Numbers.h"
+#include "tools/hostcore/Numbers.h"
 
 #include <string>
 #include <vector>

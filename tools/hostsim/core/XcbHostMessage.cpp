@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/HostMessage.h"
+#include "tools/hostsim/core/XcbHostMessage.h"
 
 #include <cstdlib>
 #include <memory>

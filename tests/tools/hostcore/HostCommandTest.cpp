@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/HostCommand.h"
+#include "tools/hostcore/HostCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/Playlist.h"
+#include "tools/hostcore/Playlist.h"
 
 #include <cstdio>
 
