@@ -1,5 +1,6 @@
 #include "tools/hostcore/HostIni.h"
 
+#include "os/Utf8Path.h"
 #include "tools/hostcore/Numbers.h"
 
 #include <optional>
@@ -16,7 +17,7 @@ constexpr const char* djKey = "Handle.DJ";
 
 HostIni::HostIni(const std::filesystem::path& hostFolder)
     : folder_(hostFolder), path_(hostFolder / "brisolan.ini") {
-    toolBox_.INI_SetFilename(path_.string(), false);
+    toolBox_.INI_SetFilename(PathUtf8(path_), false);
 }
 
 void HostIni::PublishHandles(const WindowHandles& handles) {
@@ -52,8 +53,8 @@ std::string HostIni::PluginMenuText(const std::string& exeName) {
 std::filesystem::path HostIni::DatabasePath() {
     const std::string named = toolBox_.INI_GetKeyValue("Global", "DBName");
     std::error_code error;
-    if (!named.empty() && std::filesystem::is_regular_file(named, error)) {
-        return named;
+    if (!named.empty() && std::filesystem::is_regular_file(Utf8Path(named), error)) {
+        return Utf8Path(named);
     }
     return folder_ / "brisolan.mdb";
 }

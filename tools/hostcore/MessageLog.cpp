@@ -17,7 +17,8 @@ std::string FormatMessageLine(std::string_view windowName, const HostMessage& me
 MessageLog::MessageLog(std::ostream& console, const std::optional<std::filesystem::path>& file)
     : console_(console) {
     if (file) {
-        file_.emplace(*file, std::ios::out | std::ios::app);
+        // Binary: the same bytes on every platform, one line feed a line.
+        file_.emplace(*file, std::ios::out | std::ios::app | std::ios::binary);
         if (!*file_) {
             throw std::runtime_error("cannot open the log file " + file->string());
         }
