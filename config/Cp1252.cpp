@@ -1,25 +1,13 @@
 #include "config/Cp1252.h"
 
-#include <array>
+#include "os/Windows1252.h"
+
 #include <cstdint>
 
 namespace karusello {
 namespace {
 
-// Code points of the bytes 0x80..0x9F; the unassigned ones map to the C1 control of their number.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 constexpr char kReplacement = '?';
-
-char32_t CodePointOf(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        return kHighControls[byte - 0x80];
-    }
-    return byte;
-}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -35,16 +23,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 // The byte for a code point, or the replacement when Windows-1252 has none.
-char ByteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        return static_cast<char>(cp);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == cp) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return kReplacement;
+char ByteOrReplacement(char32_t cp) {
+    return static_cast<char>(cp1252::ByteOf(cp).value_or(kReplacement));
 }
 
 // Decodes one UTF-8 sequence at text[pos]. Returns its length, or 0 when it is not valid
@@ -93,7 +73,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+        AppendUtf8(out, cp1252::CodePointOf(static_cast<unsigned char>(c)));
     }
     return out;
 }
@@ -109,7 +89,7 @@ std::string Utf8ToCp1252(std::string_view text) {
             out += kReplacement;
             ++pos;
         } else {
-            out += ByteOf(cp);
+            out += ByteOrReplacement(cp);
             pos += length;
         }
     }

@@ -8,14 +8,16 @@
 
 // The profile functions of the platform (ANSI forms): on Windows the system's own, elsewhere our
 // INI engine with their semantics (docs/ini-engine.md). Names, values and buffers are
-// Windows-1252 bytes, as in the file; converting to and from the program's UTF-8 is the caller's
-// business (ToolBox does it). Paths are UTF-8. Every call reads the file anew.
+// Windows-1252 bytes (a file in UTF-16 is read and written as UTF-16, its text seen in
+// Windows-1252); converting to and from the program's UTF-8 is the caller's business (ToolBox
+// does it). Paths are UTF-8. Every call reads the file anew. Section and key names lose the
+// spaces around them, not tabs.
 namespace karusello::ini {
 
 // Copies the key's value (one pair of matching quotes removed) or, when the file, the section or
-// the key is missing, the default text (none: the empty text) into buffer, cut to
-// buffer.size() - 1 characters and closed with a NUL. Returns the number of characters copied,
-// without the NUL. A key present with an empty value counts as present.
+// the key is missing, the default text without its trailing spaces (none: the empty text) into
+// buffer, cut to buffer.size() - 1 characters and closed with a NUL. Returns the number of
+// characters copied, without the NUL. A key present with an empty value counts as present.
 std::size_t GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::optional<std::string_view> defaultText,
                                     std::span<char> buffer, const std::string& path);

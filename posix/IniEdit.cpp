@@ -7,16 +7,27 @@ namespace {
 
 constexpr std::string_view kNewLine = "\r\n";
 
+using Edits = std::vector<TextEdit>;
+
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool HasTabAtAnEnd(std::string_view name) {
+    return !name.empty() && (name.front() == '\t' || name.back() == '\t');
 }
 
 bool IsContent(const IniLine& line) {
     return line.kind != IniLine::Kind::Blank && line.kind != IniLine::Kind::Comment;
 }
 
-bool EndsWithLineBreak(std::string_view bytes) {
-    return !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
+// A line that ends the file without a line end; whatever changes it or follows it gives it one.
+bool LacksLineEnd(const IniLine& line) {
+    return line.next == line.end;
+}
+
+bool EndsWithLineBreak(std::string_view chars) {
+    return !chars.empty() && (chars.back() == '\n' || chars.back() == '\r');
 }
 
 std::string EntryLine(std::string_view key, std::string_view value) {
@@ -27,23 +38,23 @@ std::string EntryLine(std::string_view key, std::string_view value) {
     return line;
 }
 
-std::string AppendSection(std::string_view bytes, std::string_view section, std::string_view key,
-                          std::string_view value) {
-    std::string out(bytes);
-    if (!out.empty() && !EndsWithLineBreak(out)) {
-        out += kNewLine;
+Edits AppendSection(std::string_view chars, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    std::string text;
+    if (!chars.empty() && !EndsWithLineBreak(chars)) {
+        text += kNewLine;
     }
-    out += '[';
-    out += section;
-    out += ']';
-    out += kNewLine;
-    out += EntryLine(key, value);
-    return out;
+    text += '[';
+    text += section;
+    text += ']';
+    text += kNewLine;
+    text += EntryLine(key, value);
+    return {{chars.size(), chars.size(), std::move(text)}};
 }
 
 // Inserts the new entry after the section's last content line (or its header).
-std::string InsertEntry(std::string_view bytes, const std::vector<IniLine>& lines,
-                        const SectionLines& section, std::string_view key, std::string_view value) {
+Edits InsertEntry(const std::vector<IniLine>& lines, const SectionLines& section,
+                  std::string_view key, std::string_view value) {
     std::size_t anchor = section.header;
     for (std::size_t i = section.first; i < section.end; ++i) {
         if (IsContent(lines[i])) {
@@ -51,85 +62,81 @@ std::string InsertEntry(std::string_view bytes, const std::vector<IniLine>& line
         }
     }
     const IniLine& after = lines[anchor];
-    std::string out(bytes.substr(0, after.next));
-    if (after.next == after.end) {
-        out += kNewLine;
-    }
-    out += EntryLine(key, value);
-    out += bytes.substr(after.next);
-    return out;
+    std::string text = LacksLineEnd(after) ? std::string(kNewLine) : std::string();
+    text += EntryLine(key, value);
+    return {{after.next, after.next, std::move(text)}};
 }
 
 // Replaces the value itself: the key, the blanks around the "=" and behind the value and the line
 // end stay as they were. An empty old value gives way from the "=" to the end of the line.
-std::optional<std::string> ReplaceValue(std::string_view bytes, const IniLine& line,
-                                        std::string_view value) {
+std::optional<Edits> ReplaceValue(std::string_view chars, const IniLine& line,
+                                  std::string_view value) {
     std::size_t from = line.equals + 1;
     std::size_t to = line.end;
     if (!line.value.empty()) {
-        from = static_cast<std::size_t>(line.value.data() - bytes.data());
+        from = static_cast<std::size_t>(line.value.data() - chars.data());
         to = from + line.value.size();
     }
-    if (bytes.substr(from, to - from) == value) {
+    if (chars.substr(from, to - from) == value) {
         return std::nullopt;
     }
-    std::string out(bytes.substr(0, from));
-    out += value;
-    out += bytes.substr(to);
-    return out;
+    Edits edits{{from, to, std::string(value)}};
+    if (LacksLineEnd(line)) {
+        edits.push_back({line.end, line.end, std::string(kNewLine)});
+    }
+    return edits;
 }
 
-std::optional<std::string> RemoveKey(std::string_view bytes, const std::vector<IniLine>& lines,
-                                     const SectionLines& section, std::string_view key) {
-    std::string out;
-    std::size_t copied = 0;
+std::optional<Edits> RemoveKey(const std::vector<IniLine>& lines, const SectionLines& section,
+                               std::string_view key) {
+    Edits edits;
     for (std::size_t i = section.first; i < section.end; ++i) {
         const IniLine& line = lines[i];
         if (line.kind == IniLine::Kind::Entry && NamesEqual(line.name, key)) {
-            out += bytes.substr(copied, line.begin - copied);
-            copied = line.next;
+            edits.push_back({line.begin, line.next, {}});
         }
     }
-    if (copied == 0) {
+    if (edits.empty()) {
         return std::nullopt;
     }
-    out += bytes.substr(copied);
-    return out;
+    return edits;
 }
 
 } // namespace
 
 bool IsStorable(std::string_view section, std::string_view key,
                 std::optional<std::string_view> value) {
-    const std::string_view trimmedKey = TrimBlanks(key);
     if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
         (value && HasLineBreakOrNul(*value))) {
         return false;
     }
-    return section.find(']') == std::string_view::npos && !trimmedKey.empty() &&
-           trimmedKey.find('=') == std::string_view::npos && trimmedKey.front() != ';' &&
-           trimmedKey.front() != '[';
+    section = TrimSpaces(section);
+    key = TrimSpaces(key);
+    return section.find(']') == std::string_view::npos && !HasTabAtAnEnd(section) && !key.empty() &&
+           !HasTabAtAnEnd(key) && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[';
 }
 
-std::optional<std::string> EditedIni(std::string_view bytes, std::string_view section,
-                                     std::string_view key, std::optional<std::string_view> value) {
+std::optional<std::vector<TextEdit>> WriteEdits(std::string_view chars, std::string_view section,
+                                                std::string_view key,
+                                                std::optional<std::string_view> value) {
     if (!IsStorable(section, key, value)) {
         return std::nullopt;
     }
-    section = TrimBlanks(section);
-    key = TrimBlanks(key);
-    const std::vector<IniLine> lines = SplitIniLines(bytes);
+    section = TrimSpaces(section);
+    key = TrimSpaces(key);
+    const std::vector<IniLine> lines = SplitIniLines(chars);
     const auto found = FindSection(lines, section);
     if (!found) {
-        return value ? std::optional(AppendSection(bytes, section, key, *value)) : std::nullopt;
+        return value ? std::optional(AppendSection(chars, section, key, *value)) : std::nullopt;
     }
     if (!value) {
-        return RemoveKey(bytes, lines, *found, key);
+        return RemoveKey(lines, *found, key);
     }
     if (const auto entry = FindKey(lines, *found, key)) {
-        return ReplaceValue(bytes, lines[*entry], *value);
+        return ReplaceValue(chars, lines[*entry], *value);
     }
-    return InsertEntry(bytes, lines, *found, key, *value);
+    return InsertEntry(lines, *found, key, *value);
 }
 
 } // namespace karusello::ini

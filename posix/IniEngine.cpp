@@ -4,6 +4,7 @@
 #include "posix/FileBytes.h"
 #include "posix/IniEdit.h"
 #include "posix/IniLines.h"
+#include "posix/IniText.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,8 +21,11 @@ std::string_view Unquoted(std::string_view value) {
     return value;
 }
 
-std::optional<std::string_view> FindValue(const std::vector<IniLine>& lines,
-                                          std::string_view section, std::string_view key) {
+// The key's value as the functions hand it out: cut at a NUL, as a C string would end there,
+// and without one pair of matching quotes.
+std::optional<std::string> FindValue(const IniText& text, std::string_view section,
+                                     std::string_view key) {
+    const std::vector<IniLine> lines = SplitIniLines(text.Chars());
     const auto found = FindSection(lines, section);
     if (!found) {
         return std::nullopt;
@@ -30,27 +34,29 @@ std::optional<std::string_view> FindValue(const std::vector<IniLine>& lines,
     if (!entry) {
         return std::nullopt;
     }
-    return Unquoted(UpToNul(lines[*entry].value));
+    const std::string value = text.Narrow(lines[*entry].value);
+    return std::string(Unquoted(UpToNul(value)));
 }
 
 // The section's lines as the listing gives them, each followed by a NUL.
-std::string SectionListing(const std::vector<IniLine>& lines, std::string_view section) {
+std::string SectionListing(const IniText& text, std::string_view section) {
     std::string listing;
+    const std::vector<IniLine> lines = SplitIniLines(text.Chars());
     const auto found = FindSection(lines, section);
     if (!found) {
         return listing;
     }
     for (std::size_t i = found->first; i < found->end; ++i) {
         const IniLine& line = lines[i];
-        std::string text;
+        std::string entry;
         if (line.kind == IniLine::Kind::Entry) {
-            text.append(line.name).append("=").append(line.value);
+            entry = text.Narrow(line.name) + '=' + text.Narrow(line.value);
         } else if (line.kind == IniLine::Kind::Text) {
-            text.assign(line.trimmed);
+            entry = text.Narrow(line.trimmed);
         }
-        text.resize(UpToNul(text).size());
-        if (!text.empty()) {
-            listing.append(text).push_back('\0');
+        entry.resize(UpToNul(entry).size());
+        if (!entry.empty()) {
+            listing.append(entry).push_back('\0');
         }
     }
     return listing;
@@ -63,9 +69,19 @@ std::size_t CopyCut(std::string_view text, std::span<char> buffer) {
     return count;
 }
 
-// A name as the Windows functions take it: a C string, blanks around it ignored.
+// A name as the Windows functions take it: a C string, spaces around it ignored (a tab counts).
 std::string_view CleanName(std::string_view name) {
-    return TrimBlanks(UpToNul(name));
+    return TrimSpaces(UpToNul(name));
+}
+
+// The default text as the Windows functions take it: a C string without trailing spaces.
+std::string_view CleanDefault(std::string_view text) {
+    text = UpToNul(text);
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+IniText ReadIniText(const std::string& path) {
+    return IniText(ReadFileBytes(path).bytes);
 }
 
 } // namespace
@@ -76,13 +92,11 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
     if (buffer.empty()) {
         return 0;
     }
-    const FileBytes file = ReadFileBytes(path);
-    const std::vector<IniLine> lines = SplitIniLines(file.bytes);
-    const auto value = FindValue(lines, CleanName(section), CleanName(key));
+    const auto value = FindValue(ReadIniText(path), CleanName(section), CleanName(key));
     if (value) {
         return CopyCut(*value, buffer);
     }
-    return CopyCut(defaultText ? UpToNul(*defaultText) : std::string_view(), buffer);
+    return CopyCut(defaultText ? CleanDefault(*defaultText) : std::string_view(), buffer);
 }
 
 std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> buffer,
@@ -90,8 +104,7 @@ std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> b
     if (buffer.empty()) {
         return 0;
     }
-    const FileBytes file = ReadFileBytes(path);
-    const std::string listing = SectionListing(SplitIniLines(file.bytes), CleanName(section));
+    const std::string listing = SectionListing(ReadIniText(path), CleanName(section));
     if (listing.size() + 1 <= buffer.size()) {
         std::copy(listing.begin(), listing.end(), buffer.begin());
         buffer[listing.size()] = '\0';
@@ -117,28 +130,33 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     if (!IsStorable(section, key, value)) {
         return false;
     }
-    const FileBytes file = ReadFileBytes(path);
+    FileBytes file = ReadFileBytes(path);
     if (file.status == FileBytes::Status::Failed) {
         return false;
     }
-    const auto edited = EditedIni(file.bytes, section, key, value);
-    return !edited || ReplaceFileAtomically(path, *edited);
+    IniText text(std::move(file.bytes));
+    const auto edits = WriteEdits(text.Chars(), section, key, value);
+    if (!edits) {
+        return true;
+    }
+    text.Apply(*edits);
+    return ReplaceFileAtomically(path, text.Encoded());
 }
 
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path) {
-    const FileBytes file = ReadFileBytes(path);
+    FileBytes file = ReadFileBytes(path);
     if (file.status == FileBytes::Status::Failed) {
         return false;
     }
-    std::string content = file.bytes;
+    IniText text(std::move(file.bytes));
     bool changed = false;
     for (const ProfileWrite& write : writes) {
-        if (auto edited = EditedIni(content, write.section, write.key, write.value)) {
-            content = std::move(*edited);
+        if (const auto edits = WriteEdits(text.Chars(), write.section, write.key, write.value)) {
+            text.Apply(*edits);
             changed = true;
         }
     }
-    return !changed || ReplaceFileAtomically(path, content);
+    return !changed || ReplaceFileAtomically(path, text.Encoded());
 }
 
 } // namespace karusello::ini

@@ -37,9 +37,11 @@ IniLine ClassifyLine(std::string_view bytes, std::size_t begin, std::size_t end)
         line.kind = IniLine::Kind::Blank;
     } else if (t.front() == ';') {
         line.kind = IniLine::Kind::Comment;
-    } else if (t.front() == '[' && t.find(']') != std::string_view::npos) {
+    } else if (t.front() == '[') {
+        // Without a "]" the name runs to the end of the line, as Windows reads it.
         line.kind = IniLine::Kind::Header;
-        line.name = TrimBlanks(t.substr(1, t.find(']') - 1));
+        const std::string_view name = t.substr(1);
+        line.name = TrimBlanks(name.substr(0, name.find(']')));
     } else if (const auto eq = t.find('='); eq != std::string_view::npos) {
         line.kind = IniLine::Kind::Entry;
         line.equals = static_cast<std::size_t>(t.data() - bytes.data()) + eq;
@@ -61,6 +63,14 @@ std::string_view TrimBlanks(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string_view UpToNul(std::string_view text) {

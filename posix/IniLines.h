@@ -12,7 +12,7 @@ struct IniLine {
     enum class Kind {
         Blank,   // nothing but blanks and tabs
         Comment, // first non-blank character ";"
-        Header,  // "[" name "]" ...; the name ends at the first "]"
+        Header,  // "[" name "]" ...; the name ends at the first "]", else at the line's end
         Entry,   // key "=" value
         Text,    // anything else: no key, but part of its section
     };
@@ -36,8 +36,11 @@ struct SectionLines {
 // Splits a file into lines; CRLF, LF and CR all end a line. The views point into bytes.
 std::vector<IniLine> SplitIniLines(std::string_view bytes);
 
-// Blanks and tabs removed at both ends.
+// Blanks and tabs removed at both ends: the names and values in the file.
 std::string_view TrimBlanks(std::string_view text);
+
+// Spaces removed at both ends, tabs kept: the section and key names that a caller gives.
+std::string_view TrimSpaces(std::string_view text);
 
 // Up to the first NUL, as a C string would end there.
 std::string_view UpToNul(std::string_view text);

@@ -12,7 +12,9 @@
 namespace karusello {
 
 namespace {
-constexpr const char* DialogTitle = "Brisolan Karusello";
+// Not the window's title "Brisolan Karusello": a second start activates the window that carries
+// it, and must find the window, not this dialog.
+constexpr const char* DialogTitle = "Karusello";
 } // namespace
 
 std::string ErrorReportLine(const RuntimeError& error) {

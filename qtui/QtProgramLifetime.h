@@ -13,8 +13,8 @@ class QtProgramLifetime : public ProgramLifetime {
 public:
     explicit QtProgramLifetime(RandomPLWindow& window) : window_(window) {}
 
-    // One line on standard error, and a modal dialog where a person can see it. The timers
-    // stop first, so that no tick runs the workflow while the dialog is open.
+    // One line on standard error, and a modal dialog titled "Karusello" where a person can see
+    // it. The timers stop first, so that no tick runs the workflow while the dialog is open.
     void ReportError(const RuntimeError& error) override;
     // Hides the window and ends the process at once, also from inside a nested event pass.
     [[noreturn]] void EndProgram(ExitCode code) override;

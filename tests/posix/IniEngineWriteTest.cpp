@@ -1,11 +1,11 @@
 #include "os/ProfileFunctions.h"
 #include "tests/config/TempFolder.h"
+#include "tests/support/UnprivilegedUser.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace karusello {
 namespace {
@@ -14,11 +14,6 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-// Permission bits do not stop a privileged process, so tests of refused access skip under it.
-bool RunningAsRoot() {
-    return ::geteuid() == 0;
-}
 
 class IniEngineWrite : public ::testing::Test {
 protected:
@@ -140,20 +135,22 @@ TEST_F(IniEngineWrite, FailedWriteLeavesEverythingAsItWas) {
 }
 
 TEST_F(IniEngineWrite, ReadOnlyFileOrFolderIsNotWritten) {
-    if (RunningAsRoot()) {
-        GTEST_SKIP() << "permission bits do not stop a privileged process";
-    }
     const std::string before = "[S]\r\nk=1\r\n";
     WriteBytes(ini, before);
-    fs::permissions(ini, fs::perms::owner_read);
-    EXPECT_FALSE(Write("S", "k", "2"));
-    EXPECT_EQ(ReadBytes(ini), before);
+    // The writes are tried by an ordinary user who owns the folder and the file.
+    test::HandToUnprivilegedUser(folder.Path());
+    const int end = test::RunAsUnprivilegedUser([&] {
+        fs::permissions(ini, fs::perms::owner_read);
+        EXPECT_FALSE(Write("S", "k", "2"));
+        EXPECT_EQ(ReadBytes(ini), before);
 
-    fs::permissions(ini, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(Write("S", "k", "2"));
-    EXPECT_FALSE(ini::WritePrivateProfileString("S", "k", "2", folder.File("new.ini")));
-    fs::permissions(folder.Path(), fs::perms::owner_all);
+        fs::permissions(ini, fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_FALSE(Write("S", "k", "2"));
+        EXPECT_FALSE(ini::WritePrivateProfileString("S", "k", "2", folder.File("new.ini")));
+        fs::permissions(folder.Path(), fs::perms::owner_all);
+    });
+    EXPECT_EQ(end, 0) << "the writes as an ordinary user";
     EXPECT_EQ(ReadBytes(ini), before);
     EXPECT_EQ(FilesInFolder(), 1U);
 }

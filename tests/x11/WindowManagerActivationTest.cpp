@@ -1,5 +1,5 @@
-#include "PrivateXServer.h"
 #include "TestWindow.h"
+#include "tests/support/PrivateXServer.h"
 #include "x11/WindowManager.h"
 #include "x11/X11WindowSystem.h"
 
@@ -17,9 +17,7 @@ using test::TestWindow;
 class WithWindowManager : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!server.Running()) {
-            GTEST_SKIP() << "no Xvfb to start a display of the test's own";
-        }
+        REQUIRE_PRIVATE_SERVER(server);
         wm = std::make_unique<TestConnection>(server.Display().c_str());
         const std::uint32_t redirect =
             XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;

@@ -1,5 +1,6 @@
 #include "x11/X11MessageControl.h"
 #include "TestWindow.h"
+#include "tests/support/PrivateXServer.h"
 #include "x11/ClientMessage.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 namespace karusello {
 namespace {
 
+using test::PrivateXServer;
 using test::TestConnection;
 using test::TestWindow;
 using test::UniqueTitle;
@@ -43,14 +45,17 @@ std::vector<Received> HostMessages(TestConnection& x) {
     return messages;
 }
 
+// One of the tests covers the screen, takes the input focus and moves the pointer: each test
+// has an X server of its own.
 class X11Messages : public ::testing::Test {
 protected:
     void SetUp() override {
-        REQUIRE_DISPLAY();
-        x = std::make_unique<TestConnection>();
-        connection = std::make_shared<XcbConnection>();
+        REQUIRE_PRIVATE_SERVER(server);
+        x = std::make_unique<TestConnection>(server.Display().c_str());
+        connection = std::make_shared<XcbConnection>(server.Display());
         control = std::make_unique<X11MessageControl>(connection);
     }
+    PrivateXServer server;
     std::unique_ptr<TestConnection> x;
     std::shared_ptr<XcbConnection> connection;
     std::unique_ptr<X11MessageControl> control;

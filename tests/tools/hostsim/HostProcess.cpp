@@ -12,7 +12,7 @@
 
 namespace karusello::hostsim::test {
 
-HostProcess::HostProcess(const std::vector<std::string>& args, bool withDisplay) {
+HostProcess::HostProcess(const std::vector<std::string>& args, const std::string& display) {
     int toChild[2];
     int fromChild[2];
     if (::pipe2(toChild, O_CLOEXEC) != 0 || ::pipe2(fromChild, O_CLOEXEC) != 0) {
@@ -28,9 +28,13 @@ HostProcess::HostProcess(const std::vector<std::string>& args, bool withDisplay)
     // The environment is made before the fork: the child may only call what is safe there.
     std::vector<char*> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (withDisplay || std::strncmp(*entry, "DISPLAY=", 8) != 0) {
+        if (std::strncmp(*entry, "DISPLAY=", 8) != 0) {
             environment.push_back(*entry);
         }
+    }
+    std::string displayEntry = "DISPLAY=" + display;
+    if (!display.empty()) {
+        environment.push_back(displayEntry.data());
     }
     environment.push_back(nullptr);
 

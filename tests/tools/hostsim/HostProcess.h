@@ -13,8 +13,8 @@ namespace karusello::hostsim::test {
 // when the test lets go of it, so that no test leaves a process behind.
 class HostProcess {
 public:
-    // withDisplay false starts it with DISPLAY removed from the environment.
-    HostProcess(const std::vector<std::string>& args, bool withDisplay = true);
+    // DISPLAY set to display (":N"), or removed from the environment when display is empty.
+    explicit HostProcess(const std::vector<std::string>& args, const std::string& display = {});
     ~HostProcess();
     HostProcess(const HostProcess&) = delete;
     HostProcess& operator=(const HostProcess&) = delete;

@@ -5,6 +5,8 @@
 #include "TempHost.h"
 #include "XClient.h"
 
+#include "tests/support/PrivateXServer.h"
+
 #include "tools/hostcore/HostIni.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -18,6 +20,7 @@ namespace karusello::hostsim {
 namespace {
 
 namespace fs = std::filesystem;
+using karusello::test::PrivateXServer;
 using test::HostProcess;
 using test::patience;
 
@@ -65,17 +68,17 @@ protected:
 };
 
 TEST_F(HostSimProgramTest, PublishesItsWindowsRecordsMessagesAndWithdrawsWhenClosed) {
-    if (!test::HaveDisplay()) {
-        GTEST_SKIP() << "needs an X server";
-    }
+    PrivateXServer server;
+    REQUIRE_PRIVATE_SERVER(server);
     HostProcess sim(
-        {"--host", Host().string(), "--create", "--log", Log().string(), "--show", "17"});
+        {"--host", Host().string(), "--create", "--log", Log().string(), "--show", "17"},
+        server.Display());
     const WindowHandles handles = ReadyHandles(sim);
     ASSERT_NE(handles.db, 0U);
     ASSERT_NE(handles.dj, 0U);
     EXPECT_EQ(sim.Ask("handles"),
               "ok DB=" + std::to_string(handles.db) + " DJ=" + std::to_string(handles.dj));
-    test::XClient x;
+    test::XClient x(server.Display());
     EXPECT_TRUE(x.WindowExists(handles.db));
     EXPECT_TRUE(x.WindowExists(handles.dj));
     EXPECT_EQ(x.Title(handles.db), "Brisolan Datenbank");
@@ -104,12 +107,11 @@ TEST_F(HostSimProgramTest, PublishesItsWindowsRecordsMessagesAndWithdrawsWhenClo
 }
 
 TEST_F(HostSimProgramTest, ClosesOneWindowAloneAndEndsCleanlyOnSigterm) {
-    if (!test::HaveDisplay()) {
-        GTEST_SKIP() << "needs an X server";
-    }
-    HostProcess sim({"--host", Host().string(), "--create"});
+    PrivateXServer server;
+    REQUIRE_PRIVATE_SERVER(server);
+    HostProcess sim({"--host", Host().string(), "--create"}, server.Display());
     const WindowHandles handles = ReadyHandles(sim);
-    test::XClient x;
+    test::XClient x(server.Display());
 
     EXPECT_EQ(sim.Ask("close DJ"), "ok");
     EXPECT_FALSE(x.WindowExists(handles.dj));
@@ -136,8 +138,7 @@ TEST_F(HostSimProgramTest, StartsThePluginFromTheHostFolderWithoutADisplay) {
     fs::permissions(plugin, fs::perms::owner_all);
 
     HostProcess sim({"--host", Host().string(), "--create", "--plugin", plugin.string(), "--show",
-                     "23", "--no-windows"},
-                    false);
+                     "23", "--no-windows"});
     EXPECT_EQ(sim.ReadLine(patience), "ready");
     EXPECT_EQ(sim.Ask("handles"), "error no windows");
     EXPECT_EQ(sim.Ask("shuffle").rfind("ok pid=", 0), 0U);
@@ -151,12 +152,12 @@ TEST_F(HostSimProgramTest, StartsThePluginFromTheHostFolderWithoutADisplay) {
 }
 
 TEST_F(HostSimProgramTest, RefusesAMissingHostADisplayAndABadCommandLine) {
-    HostProcess missing({"--host", (temp_.Path() / "nothing").string(), "--no-windows"}, false);
+    HostProcess missing({"--host", (temp_.Path() / "nothing").string(), "--no-windows"});
     EXPECT_EQ(missing.WaitFor(patience), 1);
-    HostProcess noDisplay({"--host", Host().string(), "--create"}, false);
+    HostProcess noDisplay({"--host", Host().string(), "--create"});
     EXPECT_EQ(noDisplay.WaitFor(patience), 1) << "an error, not an abort";
     EXPECT_FALSE(fs::exists(Host() / "brisolan.ini")) << "nothing made before the check";
-    HostProcess noHost({"--no-windows"}, false);
+    HostProcess noHost({"--no-windows"});
     EXPECT_EQ(noHost.WaitFor(patience), 2);
 }
 

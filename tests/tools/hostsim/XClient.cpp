@@ -15,12 +15,7 @@ template <typename T> Reply<T> Own(T* reply) {
 
 } // namespace
 
-bool HaveDisplay() {
-    const char* display = std::getenv("DISPLAY");
-    return display != nullptr && *display != '\0';
-}
-
-XClient::XClient() : connection_(xcb_connect(nullptr, nullptr)) {
+XClient::XClient(const std::string& display) : connection_(xcb_connect(display.c_str(), nullptr)) {
     if (xcb_connection_has_error(connection_) != 0) {
         xcb_disconnect(connection_);
         throw std::runtime_error("cannot connect to the X server");

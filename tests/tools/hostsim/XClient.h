@@ -8,14 +8,11 @@
 
 namespace karusello::hostsim::test {
 
-// True when $DISPLAY names an X server; tests that need one skip without it.
-bool HaveDisplay();
-
 // The test's own X connection, as the plug-in's would be: it sends host messages with plain
 // xcb and looks at windows from outside.
 class XClient {
 public:
-    XClient();
+    explicit XClient(const std::string& display);
     ~XClient();
     XClient(const XClient&) = delete;
     XClient& operator=(const XClient&) = delete;

@@ -1,4 +1,4 @@
-#include "PrivateXServer.h"
+#include "tests/support/PrivateXServer.h"
 
 #include <csignal>
 #include <fcntl.h>
