@@ -65,11 +65,13 @@ function(karusello_add_program name)
     karusello_expose_folder(${name} ${folder} PRIVATE)
 endfunction()
 
-# One test executable per tested library: every .cpp in the test folder.
+# One test executable per tested library: every .cpp in the test folder, and SOURCES besides
+# (files of subfolders that only some programs take). TEST_PREFIX keeps apart the test names of
+# two programs built from the same sources.
 function(karusello_add_tests name)
-    cmake_parse_arguments(ARG "" "LABEL" "LINK" ${ARGN})
+    cmake_parse_arguments(ARG "" "LABEL;TEST_PREFIX" "LINK;SOURCES" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-    add_executable(${name} ${sources})
+    add_executable(${name} ${sources} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LINK} karusello_test_root GTest::gmock
         GTest::gtest_main)
     if(NOT ARG_LABEL)
@@ -77,6 +79,7 @@ function(karusello_add_tests name)
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 120
+        TEST_PREFIX "${ARG_TEST_PREFIX}"
         PROPERTIES LABELS ${ARG_LABEL}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()

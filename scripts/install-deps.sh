@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libsqlite3-dev libsqlitecpp-dev sqlite3
+    unixodbc-dev odbcinst libsqliteodbc
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick

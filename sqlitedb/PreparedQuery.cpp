@@ -1,6 +1,7 @@
 #include "sqlitedb/PreparedQuery.h"
 
-#include <cctype>
+#include "playlistdb/SelectText.h"
+
 #include <optional>
 #include <sqlite3.h>
 
@@ -32,29 +33,6 @@ std::optional<std::string> SourceTable(sqlite3_stmt* statement) {
         }
     }
     return table;
-}
-
-// The text with "<rowid>, " after its leading SELECT keyword, if it begins with one.
-std::optional<std::string> WithRowid(const std::string& sql, std::string_view rowid) {
-    constexpr std::string_view keyword = "select";
-    std::size_t start = 0;
-    while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start])) != 0) {
-        ++start;
-    }
-    const std::size_t end = start + keyword.size();
-    if (sql.size() <= end) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < keyword.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(sql[start + i])) != keyword[i]) {
-            return std::nullopt;
-        }
-    }
-    const auto next = static_cast<unsigned char>(sql[end]);
-    if (std::isalnum(next) != 0 || next == '_') {
-        return std::nullopt;
-    }
-    return sql.substr(0, end) + " " + std::string(rowid) + "," + sql.substr(end);
 }
 
 // The name under which the table's rowid can be selected. A table may have an ordinary column
@@ -92,7 +70,7 @@ StatementPtr PrepareWithRowid(const Connection& connection, const std::string& s
                               std::string& rowidName) {
     const std::optional<std::string_view> rowid = RowidName(connection, table);
     const std::optional<std::string> text =
-        rowid ? WithRowid(sql, *rowid) : std::optional<std::string>();
+        rowid ? WithLeadingColumn(sql, *rowid) : std::optional<std::string>();
     if (!text) {
         return nullptr;
     }

@@ -15,8 +15,8 @@ protected:
     }
 
     void ReplaceEntries(const std::string& columns) {
-        host.Db().exec("drop table if exists pl_all");
-        host.Db().exec("create table pl_all (" + columns + ")");
+        host.Db().Exec("drop table if exists pl_all");
+        host.Db().Exec("create table pl_all (" + columns + ")");
     }
 
     int ErrorNumber() const {
@@ -24,10 +24,9 @@ protected:
     }
 
     std::vector<std::string> Column(const std::string& sql) {
-        SQLite::Statement query(host.Db(), sql);
         std::vector<std::string> values;
-        while (query.executeStep()) {
-            values.push_back(query.getColumn(0).isNull() ? "NULL" : query.getColumn(0).getText());
+        for (const auto& value : host.Db().Column(sql)) {
+            values.push_back(value.value_or("NULL"));
         }
         return values;
     }
@@ -35,7 +34,7 @@ protected:
 
 TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
     host.AddPlaylist(17, "Morgenshow");
-    host.Db().exec("drop table pl_all");
+    host.Db().Exec("drop table pl_all");
     ASSERT_EQ(Load(), std::nullopt) << "the name is read from pl_name alone";
     EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);
     EXPECT_EQ(ErrorNumber(), errnum::DbItemNotFound);
@@ -43,7 +42,7 @@ TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
 
     FormUnderTest noSid;
     ReplaceEntries("plid integer primary key, pnid integer, sort integer");
-    host.Db().exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
+    host.Db().Exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
     ASSERT_EQ(noSid.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noSid.Fire(FormEvent::ShuffelClick), ExitCode::ErrorReport);
     ASSERT_EQ(noSid.lifetime.errors.size(), 1u);
@@ -53,7 +52,7 @@ TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
 
     FormUnderTest noPlid;
     ReplaceEntries("nr integer primary key, pnid integer, sid integer");
-    host.Db().exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
+    host.Db().Exec("insert into pl_all values (1, 17, 5), (2, 17, 6)");
     ASSERT_EQ(noPlid.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noPlid.Fire(FormEvent::ShuffelClick), ExitCode::ErrorReport);
     ASSERT_EQ(noPlid.lifetime.errors.size(), 1u);
@@ -62,19 +61,19 @@ TEST_F(BadDatabase, AMissingEntryTableOrFieldEndsTheShuffleWithNothingWritten) {
 }
 
 TEST_F(BadDatabase, AMissingPlaylistTableOrGridFieldRefusesTheStart) {
-    host.Db().exec("drop table pl_name");
+    host.Db().Exec("drop table pl_name");
     EXPECT_EQ(Load(), ExitCode::PlaylistCheck);
 
-    host.Db().exec("create table pl_name (nid integer primary key, Name text)");
-    host.Db().exec("insert into pl_name values (17, 'Ohne Raster')");
+    host.Db().Exec("create table pl_name (nid integer primary key, Name text)");
+    host.Db().Exec("insert into pl_name values (17, 'Ohne Raster')");
     FormUnderTest noGrid;
     EXPECT_EQ(noGrid.Load({kHostDB}, "17"), ExitCode::PlaylistCheck);
     EXPECT_EQ(noGrid.form.PlaylistName, "Ohne Raster");
 
     // Without a name field the window opens with an empty name.
-    host.Db().exec("drop table pl_name");
-    host.Db().exec("create table pl_name (nid integer primary key, grid integer)");
-    host.Db().exec("insert into pl_name values (17, 0)");
+    host.Db().Exec("drop table pl_name");
+    host.Db().Exec("create table pl_name (nid integer primary key, grid integer)");
+    host.Db().Exec("insert into pl_name values (17, 0)");
     FormUnderTest noName;
     EXPECT_EQ(noName.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(noName.form.PlaylistName, "");
@@ -84,7 +83,7 @@ TEST_F(BadDatabase, AMissingPlaylistTableOrGridFieldRefusesTheStart) {
 // leaves the playlist alone. A name that is a number or bytes is shown as text.
 TEST_F(BadDatabase, TextsAndNullsInGridAndNameFollowTheNumberAndNullRules) {
     host.WriteIni(kHostDB, kHostDJ);
-    host.Db().exec("insert into pl_name values (1, 'Raster als Text', '-1'), "
+    host.Db().Exec("insert into pl_name values (1, 'Raster als Text', '-1'), "
                    "(2, 'Raster als Wort', 'ja'), (3, 4711, 0), (4, x'4869', 0), "
                    "(5, 'Raster als Zahl', -1.0), (6, NULL, NULL)");
     const std::vector<std::pair<std::string, std::optional<ExitCode>>> cases = {
@@ -113,7 +112,7 @@ TEST_F(BadDatabase, TextsAndNullsInGridAndNameFollowTheNumberAndNullRules) {
 // back what was kept and 0 for the rest, as for entries added since the shuffle.
 TEST_F(BadDatabase, NullSortValuesAreKeptTextsStopTheSavedOrderButNotTheShuffle) {
     host.AddPlaylist(17, "Morgenshow");
-    host.Db().exec("insert into pl_all (plid, pnid, sid) values (1, 17, 10), (2, 17, '20'), "
+    host.Db().Exec("insert into pl_all (plid, pnid, sid) values (1, 17, 10), (2, 17, '20'), "
                    "(3, 17, 30.5), (4, 17, NULL), (5, 17, 50), (6, 17, 'abc'), (7, 17, 70)");
     ASSERT_EQ(Load(), std::nullopt);
     ASSERT_EQ(Shuffle(), std::nullopt);
@@ -131,7 +130,7 @@ TEST_F(BadDatabase, NullSortValuesAreKeptTextsStopTheSavedOrderButNotTheShuffle)
 TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {
     host.AddPlaylist(17, "Morgenshow");
     ReplaceEntries("plid integer, pnid integer, sid integer");
-    host.Db().exec("insert into pl_all values (1, 17, 11), (2, 17, 22), (2, 17, 33), "
+    host.Db().Exec("insert into pl_all values (1, 17, 11), (2, 17, 22), (2, 17, 33), "
                    "(2, 17, 44), (3, 17, 55), (3, 18, 66)");
     ASSERT_EQ(Load(), std::nullopt);
     const auto original = host.SortValues(17);
@@ -145,9 +144,9 @@ TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {
     EXPECT_EQ(host.SortValues(18), std::vector<std::int32_t>{66});
 
     // Two playlist rows of one identifier: the first one counts.
-    host.Db().exec("drop table pl_name");
-    host.Db().exec("create table pl_name (nid integer, Name text, grid integer)");
-    host.Db().exec("insert into pl_name values (17, 'Erste', 0), (17, 'Zweite', -1)");
+    host.Db().Exec("drop table pl_name");
+    host.Db().Exec("create table pl_name (nid integer, Name text, grid integer)");
+    host.Db().Exec("insert into pl_name values (17, 'Erste', 0), (17, 'Zweite', -1)");
     FormUnderTest twice;
     EXPECT_EQ(twice.Load({kHostDB}, "17"), std::nullopt);
     EXPECT_EQ(twice.form.PlaylistName, "Erste");

@@ -1,26 +1,22 @@
 #include "HostFolder.h"
 
-#include "playlistdb/DBEngine.h"
-#include "sqlitedb/SqliteDriver.h"
+#include "tests/support/hostdb/DriverUnderTest.h"
 
-#include <cstdlib>
+#include "playlistdb/DBEngine.h"
+
 #include <fstream>
 #include <sstream>
 
 namespace karusello::test {
 
-HostFolder::HostFolder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "karusello-app-XXXXXX").string();
-    path_ = mkdtemp(templ.data());
+HostFolder::HostFolder() : path_(folder_.Path()) {
     location_ = std::make_unique<ScopedProgramLocation>(path_.string(), "karusello");
-    dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
+    dao::SharedDBEngine().SetDriver(MakeDriverUnderTest());
 }
 
 HostFolder::~HostFolder() {
     db_.reset();
     location_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
 }
 
 void HostFolder::WriteIni(std::int32_t handleDB, std::int32_t handleDJ, const std::string& exe) {
@@ -39,58 +35,47 @@ std::string HostFolder::ReadIniText() const {
     return text.str();
 }
 
-SQLite::Database& HostFolder::Db() {
+HostDb& HostFolder::Db() {
     if (!db_) {
-        db_ = std::make_unique<SQLite::Database>(DbPath().string(),
-                                                 SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-        db_->exec("create table if not exists pl_name (nid integer primary key, Name text, "
+        db_ = std::make_unique<HostDb>(DbPath(), true);
+        db_->Exec("create table if not exists pl_name (nid integer primary key, Name text, "
                   "grid integer)");
-        db_->exec("create table if not exists pl_all (plid integer primary key, pnid integer, "
+        db_->Exec("create table if not exists pl_all (plid integer primary key, pnid integer, "
                   "sid integer, title text)");
     }
     return *db_;
 }
 
 void HostFolder::AddPlaylist(std::int32_t nid, const std::string& name, std::optional<int> grid) {
-    SQLite::Statement insert(Db(), "insert into pl_name (nid, Name, grid) values (?, ?, ?)");
-    insert.bind(1, nid);
-    insert.bind(2, name);
-    if (grid) {
-        insert.bind(3, *grid);
-    } else {
-        insert.bind(3);
-    }
-    insert.exec();
+    Db().Exec("insert into pl_name (nid, Name, grid) values (" + std::to_string(nid) + ", " +
+              SqlText(name) + ", " + (grid ? std::to_string(*grid) : "null") + ")");
 }
 
 void HostFolder::AddEntries(std::int32_t pnid, std::int32_t count, std::int32_t firstPlid) {
-    SQLite::Transaction transaction(Db());
-    SQLite::Statement insert(Db(),
-                             "insert into pl_all (plid, pnid, sid, title) values (?, ?, ?, ?)");
-    for (std::int32_t i = 0; i < count; ++i) {
-        insert.bind(1, firstPlid + i);
-        insert.bind(2, pnid);
-        insert.bind(3, 1000 + (firstPlid + i) * 10); // an order the shuffle must not reuse
-        insert.bind(4, "Titel " + std::to_string(firstPlid + i));
-        insert.exec();
-        insert.reset();
+    if (count <= 0) {
+        return;
     }
-    transaction.commit();
+    std::string insert = "insert into pl_all (plid, pnid, sid, title) values ";
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::int32_t plid = firstPlid + i;
+        // An order the shuffle must not reuse.
+        const std::int32_t sid = 1000 + plid * 10;
+        insert += (i > 0 ? ", (" : "(") + std::to_string(plid) + ", " + std::to_string(pnid) +
+                  ", " + std::to_string(sid) + ", " + SqlText("Titel " + std::to_string(plid)) +
+                  ")";
+    }
+    Db().Exec(insert);
 }
 
 void HostFolder::RenamePlaylist(std::int32_t nid, const std::string& name) {
-    SQLite::Statement update(Db(), "update pl_name set Name = ? where nid = ?");
-    update.bind(1, name);
-    update.bind(2, nid);
-    update.exec();
+    Db().Exec("update pl_name set Name = " + SqlText(name) + " where nid = " + std::to_string(nid));
 }
 
 std::vector<std::int32_t> HostFolder::SortValues(std::int32_t pnid) {
-    SQLite::Statement query(Db(), "select sid from pl_all where pnid = ? order by plid");
-    query.bind(1, pnid);
     std::vector<std::int32_t> values;
-    while (query.executeStep()) {
-        values.push_back(query.getColumn(0).getInt());
+    for (const auto& sid : Db().Column(
+             "select sid from pl_all where pnid = " + std::to_string(pnid) + " order by plid")) {
+        values.push_back(sid ? std::stoi(*sid) : 0);
     }
     return values;
 }

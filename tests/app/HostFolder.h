@@ -1,11 +1,12 @@
 #pragma once
 
-// A host folder for one test: its INI file, its SQLite playlist database and the program's
-// location pointed at it.
+// A host folder for one test: its INI file, its playlist database and the program's location
+// pointed at it; the engine uses the build's database driver.
+
+#include "tests/support/TempFolder.h"
+#include "tests/support/hostdb/HostDb.h"
 
 #include "config/ProgramLocation.h"
-
-#include <SQLiteCpp/SQLiteCpp.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -34,8 +35,8 @@ public:
     void WriteIniText(const std::string& text);
     std::string ReadIniText() const;
 
-    // The playlist database.
-    SQLite::Database& Db();
+    // The playlist database, as the host's own connection sees it.
+    HostDb& Db();
     void AddPlaylist(std::int32_t nid, const std::string& name, std::optional<int> grid = 0);
     // Entries with plid = firstPlid, firstPlid + 1, ...; sid = initial sort values.
     void AddEntries(std::int32_t pnid, std::int32_t count, std::int32_t firstPlid = 1);
@@ -44,9 +45,10 @@ public:
     std::vector<std::int32_t> SortValues(std::int32_t pnid);
 
 private:
+    TempFolder folder_;
     std::filesystem::path path_;
     std::unique_ptr<ScopedProgramLocation> location_;
-    std::unique_ptr<SQLite::Database> db_;
+    std::unique_ptr<HostDb> db_;
 };
 
 } // namespace karusello::test

@@ -63,7 +63,7 @@ TEST_F(InformationLine, KeepsItsTextWhenTheDatabaseCannotBeRead) {
 
 TEST_F(InformationLine, ANullNameKeepsTheLastName) {
     StartOn(3);
-    host.Db().exec("update pl_name set Name = null where nid = 17");
+    host.Db().Exec("update pl_name set Name = null where nid = 17");
     Tick();
     EXPECT_EQ(ui.form.PlaylistName, "Morgenshow");
     EXPECT_EQ(ui.form.PlaylistId, 17);

@@ -28,7 +28,7 @@ TEST_F(RestoreFlow, MatchesEntriesByPositionWhenThePlaylistChanged) {
     ASSERT_EQ(Shuffle(), std::nullopt);
     // The third entry is deleted: every later entry gets the value saved for the one before
     // it, and the last saved value is not written.
-    host.Db().exec("delete from pl_all where plid = 3");
+    host.Db().Exec("delete from pl_all where plid = 3");
     ASSERT_EQ(Restore(), std::nullopt);
     std::vector<std::int32_t> expected(before.begin(), before.begin() + 9);
     EXPECT_EQ(host.SortValues(17), expected);
@@ -60,7 +60,7 @@ TEST_F(RestoreFlow, ThreeAddedEntriesFailAndChangeNothing) {
 TEST_F(RestoreFlow, OfADeletedPlaylistWritesNothingButNotifies) {
     StartOn(10);
     ASSERT_EQ(Shuffle(), std::nullopt);
-    host.Db().exec("delete from pl_name where nid = 17");
+    host.Db().Exec("delete from pl_name where nid = 17");
     ASSERT_EQ(Shuffle(), std::nullopt); // reads the playlist again: now -1
     const auto shuffled = host.SortValues(17);
     ui.message.sent.clear();

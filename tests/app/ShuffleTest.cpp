@@ -48,7 +48,7 @@ TEST_F(ShuffleFlow, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestor
 
 TEST_F(ShuffleFlow, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     StartOn(50);
-    host.Db().exec("update pl_name set grid = -1 where nid = 17");
+    host.Db().Exec("update pl_name set grid = -1 where nid = 17");
     EXPECT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.PlaylistId, -1);
     EXPECT_EQ(host.SortValues(17), before);
@@ -56,7 +56,7 @@ TEST_F(ShuffleFlow, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
 
     // It stays -1, even when the playlist comes back.
-    host.Db().exec("update pl_name set grid = 0 where nid = 17");
+    host.Db().Exec("update pl_name set grid = 0 where nid = 17");
     EXPECT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(host.SortValues(17), before);
 }
@@ -79,7 +79,7 @@ TEST_F(ShuffleFlow, EveryRunDrawsTheSameValuesForTheSameSize) {
     ASSERT_EQ(Shuffle(), std::nullopt);
     const auto firstRun = host.SortValues(17);
 
-    host.Db().exec("update pl_all set sid = plid where pnid = 17");
+    host.Db().Exec("update pl_all set sid = plid where pnid = 17");
     FormUnderTest secondRun;
     ASSERT_EQ(secondRun.Load({kHostDB}, "17"), std::nullopt);
     ASSERT_EQ(secondRun.Fire(FormEvent::ShuffelClick), std::nullopt);
@@ -108,9 +108,9 @@ TEST_F(ShuffleFlow, ADatabaseGoneSinceTheStartIsReportedAndNeverCreated) {
 TEST_F(ShuffleFlow, AFailureWhileWritingLeavesEveryValueAsItWas) {
     StartOn(100);
     // The host's database refuses the 60th write.
-    host.Db().exec("create table writes (n integer)");
-    host.Db().exec("insert into writes values (0)");
-    host.Db().exec("create trigger refuse before update of sid on pl_all begin "
+    host.Db().Exec("create table writes (n integer)");
+    host.Db().Exec("insert into writes values (0)");
+    host.Db().Exec("create trigger refuse before update of sid on pl_all begin "
                    "update writes set n = n + 1; "
                    "select raise(abort, 'refused') where (select n from writes) >= 60; end");
     EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);

@@ -5,41 +5,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <unistd.h>
-
 namespace karusello::dao {
 namespace {
 
 namespace fs = std::filesystem;
+using test::AccessHeader;
 using test::ErrorOf;
 using ::testing::HasSubstr;
 
-class OpenDatabaseTest : public test::HostDatabaseTest {
-protected:
-    std::string WriteFile(const std::string& name, const std::string& content) {
-        const fs::path file = folder_.Path() / name;
-        std::ofstream(file, std::ios::binary) << content;
-        return file.string();
-    }
-
-    static std::string Content(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    RuntimeError OpenError(const std::string& file) {
-        return ErrorOf([&] { engine_.OpenDatabase(file); });
-    }
-};
-
-// A Jet 4 file begins with four bytes and then names its engine.
-std::string AccessHeader(const std::string& engine) {
-    std::string header("\x00\x01\x00\x00", 4);
-    header += engine;
-    header += std::string(2048 - header.size(), '\0');
-    return header;
-}
+using OpenDatabaseTest = test::HostDatabaseTest;
 
 TEST_F(OpenDatabaseTest, AMissingFileIsReportedAndNotCreated) {
     const std::string missing = (folder_.Path() / "fehlt.mdb").string();
@@ -54,6 +28,7 @@ TEST_F(OpenDatabaseTest, AMissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(fs::exists(":memory:"));
 }
 
+// Access files are named by each driver in its own way (AccessFiles... of each driver's tests).
 TEST_F(OpenDatabaseTest, FilesOfAnotherKindAreNamedAndLeftUntouched) {
     const std::string jet = WriteFile("jet.mdb", AccessHeader("Standard Jet DB"));
     const std::string ace = WriteFile("ace.accdb", AccessHeader("Standard ACE DB"));
@@ -62,21 +37,19 @@ TEST_F(OpenDatabaseTest, FilesOfAnotherKindAreNamedAndLeftUntouched) {
         WriteFile("text.mdb", "[Global]\r\nDBName=x\r\n" + std::string(200, 'x'));
     const std::string shortSqlite = WriteFile("kurz.mdb", std::string("SQLite format 3\0abc", 19));
 
-    const RuntimeError jetError = OpenError(jet);
-    EXPECT_EQ(jetError.Number(), errnum::DbUnrecognizedFormat);
-    EXPECT_EQ(jetError.Text(), "Nicht erkennbares Datenbankformat '" + jet +
-                                   "': eine Microsoft-Access-Datenbank (Jet), keine "
-                                   "SQLite-Datenbank.");
-    EXPECT_THAT(OpenError(ace).Text(), HasSubstr("Microsoft-Access-Datenbank (ACE)"));
     EXPECT_THAT(OpenError(empty).Text(), HasSubstr("eine leere Datei"));
     EXPECT_THAT(OpenError(text).Text(), HasSubstr("unbekannter Dateiinhalt"));
     EXPECT_THAT(OpenError(shortSqlite).Text(), HasSubstr("zu kurze Datei (19 Bytes)"));
-    for (const std::string& file : {ace, empty, text, shortSqlite}) {
+    for (const std::string& file : {empty, text, shortSqlite}) {
         EXPECT_EQ(OpenError(file).Number(), errnum::DbUnrecognizedFormat) << file;
+    }
+    for (const std::string& file : {jet, ace}) {
+        EXPECT_NE(OpenError(file).Number(), 0) << file;
     }
 
     // Nothing was written: the contents are as before, and no journal was left beside them.
     EXPECT_EQ(Content(jet), AccessHeader("Standard Jet DB"));
+    EXPECT_EQ(Content(ace), AccessHeader("Standard ACE DB"));
     EXPECT_EQ(fs::file_size(empty), 0U);
     for (const std::string& file : {jet, ace, empty, text, shortSqlite}) {
         EXPECT_FALSE(fs::exists(file + "-journal")) << file;
@@ -84,17 +57,12 @@ TEST_F(OpenDatabaseTest, FilesOfAnotherKindAreNamedAndLeftUntouched) {
     }
 }
 
-TEST_F(OpenDatabaseTest, AFolderOrAPipeIsNoDatabase) {
+TEST_F(OpenDatabaseTest, AFolderIsNoDatabase) {
     const fs::path sub = folder_.Path() / "ordner.mdb";
     fs::create_directory(sub);
     const RuntimeError folderError = OpenError(sub.string());
     EXPECT_EQ(folderError.Number(), errnum::DbUnrecognizedFormat);
     EXPECT_THAT(folderError.Text(), HasSubstr("ein Ordner"));
-
-    const fs::path pipe = folder_.Path() / "pipe.mdb";
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    // Reading a pipe without a writer would block; it is refused before that.
-    EXPECT_EQ(OpenError(pipe.string()).Number(), errnum::DbUnrecognizedFormat);
 }
 
 TEST_F(OpenDatabaseTest, AnSqliteFileWithABrokenBodyFailsWhenRead) {
@@ -116,25 +84,19 @@ TEST_F(OpenDatabaseTest, AnSqliteFileWithABrokenBodyFailsWhenRead) {
 
 TEST_F(OpenDatabaseTest, AValidFileOpensAndReadsThroughSymbolicLinks) {
     const fs::path link = folder_.Path() / "verweis.mdb";
-    fs::create_symlink(path_, link);
+    std::error_code error;
+    fs::create_symlink(path_, link, error);
+    if (error) {
+        GTEST_SKIP() << "no symbolic links here: " << error.message();
+    }
     auto db = engine_.OpenDatabase(link.string());
     auto rs = db->OpenRecordset(NameQuery(17));
     ASSERT_FALSE(rs->Eof());
     EXPECT_EQ(rs->Fields("Name").ToText(), "Morgenshow");
 }
 
-TEST_F(OpenDatabaseTest, WritingAReadOnlyDatabaseFailsWithDbReadOnly) {
+TEST_F(OpenDatabaseTest, WritingThroughAReadOnlyConnectionFailsWithDbReadOnly) {
     AddEntries(17, 1, 3);
-    if (geteuid() != 0) {
-        fs::permissions(path_, fs::perms::owner_read);
-        auto db = engine_.OpenDatabase(path_);
-        auto rs = db->OpenRecordset(EntryQuery(17));
-        rs->Edit();
-        rs->SetField("sid", 5);
-        EXPECT_EQ(ErrorOf([&] { rs->Update(); }).Number(), errnum::DbReadOnly);
-        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
-    }
-    // The owner can always write the file as root; the connection is made read-only instead.
     auto db = engine_.OpenDatabase(path_);
     db->OpenRecordset("PRAGMA query_only = 1");
     auto rs = db->OpenRecordset(EntryQuery(17));

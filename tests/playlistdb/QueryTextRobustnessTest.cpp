@@ -44,10 +44,10 @@ class HostileSchema : public test::HostDatabaseTest {};
 TEST_F(HostileSchema, NamesFromTheSchemaAreQuotedWhenARowIsWritten) {
     const std::string column = R"(sid"=0; DROP TABLE pl_name; --)";
     {
-        SQLite::Database host = HostConnection();
-        host.exec(R"(CREATE TABLE "pl_all""; DROP TABLE pl_name; --" )"
+        test::HostDb host = HostConnection();
+        host.Exec(R"(CREATE TABLE "pl_all""; DROP TABLE pl_name; --" )"
                   R"((plid INTEGER PRIMARY KEY, "sid""=0; DROP TABLE pl_name; --" INTEGER))");
-        host.exec(R"(INSERT INTO "pl_all""; DROP TABLE pl_name; --" VALUES (1, 5), (2, 6))");
+        host.Exec(R"(INSERT INTO "pl_all""; DROP TABLE pl_name; --" VALUES (1, 5), (2, 6))");
     }
     auto db = engine_.OpenDatabase(path_);
     auto rs = db->OpenRecordset(R"(select * from "pl_all""; DROP TABLE pl_name; --")");
@@ -58,16 +58,11 @@ TEST_F(HostileSchema, NamesFromTheSchemaAreQuotedWhenARowIsWritten) {
     rs->Close();
     db->Close();
 
-    SQLite::Database host = HostConnection();
-    EXPECT_EQ(host.execAndGet("SELECT count(*) FROM pl_name").getInt(), 4)
-        << "no statement was added";
-    SQLite::Statement values(host, R"(SELECT "sid""=0; DROP TABLE pl_name; --" FROM )"
-                                   R"("pl_all""; DROP TABLE pl_name; --" ORDER BY plid)");
-    std::vector<int> written;
-    while (values.executeStep()) {
-        written.push_back(values.getColumn(0).getInt());
-    }
-    EXPECT_EQ(written, (std::vector<int>{42, 6}));
+    test::HostDb host = HostConnection();
+    EXPECT_EQ(host.Value("SELECT count(*) FROM pl_name"), "4") << "no statement was added";
+    const auto written = host.Column(R"(SELECT "sid""=0; DROP TABLE pl_name; --" FROM )"
+                                     R"("pl_all""; DROP TABLE pl_name; --" ORDER BY plid)");
+    EXPECT_EQ(written, (std::vector<std::optional<std::string>>{"42", "6"}));
 }
 
 } // namespace

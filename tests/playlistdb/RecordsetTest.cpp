@@ -10,6 +10,7 @@ namespace {
 
 using test::EntryRow;
 using test::ErrorOf;
+using test::HostDb;
 using ::testing::HasSubstr;
 
 class RecordsetTest : public test::HostDatabaseTest {
@@ -127,11 +128,10 @@ TEST_F(RecordsetTest, RowsThatChangeDifferentFieldsEachWriteWhatTheyChanged) {
     rs->Close();
     db_->Close();
 
-    SQLite::Database host = HostConnection();
-    SQLite::Statement query(host, "select sid, duration from pl_all where pnid = 17 order by plid");
     std::vector<std::string> rows;
-    while (query.executeStep()) {
-        rows.push_back(query.getColumn(0).getString() + "/" + query.getColumn(1).getString());
+    for (const auto& row :
+         HostConnection().Rows("select sid, duration from pl_all where pnid = 17 order by plid")) {
+        rows.push_back(row.at(0).value_or("") + "/" + row.at(1).value_or(""));
     }
     // The entries start with a duration of 200; the last one keeps its sid.
     EXPECT_EQ(rows, (std::vector<std::string>{"1/200", "2/250", "3/200", "4/", "30/500"}));
@@ -173,24 +173,17 @@ TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     auto snapshot = db_->OpenRecordset(EntryQuery(17), dbOpenSnapshot);
     EXPECT_EQ(snapshot->Fields("plid").ToInt32(), 50);
     EXPECT_EQ(ErrorOf([&] { snapshot->Edit(); }).Number(), errnum::DbReadOnly);
-
-    // An alias still writes the table's column.
-    auto aliased = db_->OpenRecordset("SELECT sid AS wert FROM pl_all WHERE plid = 100");
-    aliased->Edit();
-    aliased->SetField("wert", 99);
-    aliased->Update();
-    aliased->Close();
-    EXPECT_EQ(Entries(17)[2].sid, 99);
+    // What an alias does is each driver's own (AliasedColumns... of each driver's tests).
 }
 
 // Views and subqueries have no rowid of their own, and an ordinary column may be called rowid:
 // neither may lead a write to another row.
 TEST_F(RecordsetTest, RowsAreWrittenByTheirRealRowidOnly) {
     {
-        SQLite::Database host = HostConnection();
-        host.exec("CREATE VIEW eintraege AS SELECT * FROM pl_all;"
-                  "CREATE TABLE schatten (rowid INTEGER, sid INTEGER);"
-                  "INSERT INTO schatten (_rowid_, rowid, sid) VALUES (1, 7, 10), (2, 7, 20);");
+        HostDb host = HostConnection();
+        host.Exec("CREATE VIEW eintraege AS SELECT * FROM pl_all");
+        host.Exec("CREATE TABLE schatten (rowid INTEGER, sid INTEGER)");
+        host.Exec("INSERT INTO schatten (_rowid_, rowid, sid) VALUES (1, 7, 10), (2, 7, 20)");
     }
     auto view = db_->OpenRecordset("select * from eintraege where pnid=17");
     EXPECT_EQ(ErrorOf([&] { view->Edit(); }).Number(), errnum::DbReadOnly);
@@ -203,10 +196,28 @@ TEST_F(RecordsetTest, RowsAreWrittenByTheirRealRowidOnly) {
     shadow->SetField("sid", 11);
     shadow->Update();
     shadow->Close();
-    SQLite::Database host = HostConnection();
-    EXPECT_EQ(
-        host.execAndGet("SELECT group_concat(sid) FROM schatten ORDER BY _rowid_").getString(),
-        "11,20");
+    EXPECT_EQ(HostConnection().Value("SELECT group_concat(sid) FROM schatten ORDER BY _rowid_"),
+              "11,20");
+}
+
+// Rows that are equal in every field are still two rows: each write lands on its own.
+TEST_F(RecordsetTest, RowsEqualInEveryFieldAreWrittenOneByOne) {
+    {
+        HostDb host = HostConnection();
+        host.Exec("CREATE TABLE doppelt (plid INTEGER, pnid INTEGER, sid INTEGER)");
+        host.Exec("INSERT INTO doppelt VALUES (1, 17, 5), (2, 17, 6), (2, 17, 6), (3, 17, 7)");
+    }
+    auto rs = db_->OpenRecordset("select * from doppelt where pnid=17 order by plid asc");
+    for (std::int32_t sid = 100; !rs->Eof(); ++sid) {
+        rs->Edit();
+        rs->SetField("sid", sid);
+        rs->Update();
+        rs->MoveNext();
+    }
+    rs->Close();
+    EXPECT_EQ(HostConnection().Value("SELECT group_concat(sid) FROM (SELECT sid FROM doppelt "
+                                     "ORDER BY sid)"),
+              "100,101,102,103");
 }
 
 TEST_F(RecordsetTest, ARowDeletedBeforeItsUpdateIsReported) {
@@ -230,7 +241,6 @@ TEST_F(RecordsetTest, BadTextsMapToTheirErrors) {
     EXPECT_EQ(ErrorOf([&] { db_->OpenRecordset("select 1; delete from pl_all"); }).Number(),
               errnum::DbSyntax);
     EXPECT_EQ(Entries(17).size(), 5U);
-    EXPECT_FALSE(db_->OpenRecordset("select 1; -- nur ein Kommentar")->Eof());
 }
 
 TEST_F(RecordsetTest, ClosedObjectsRefuseFurtherWork) {
@@ -279,7 +289,7 @@ TEST_F(RecordsetTest, UpdatesDuringStreamingLandOnTheRightRows) {
     // The written field is the sort key here: the sorter has read all rows before the first.
     EXPECT_EQ(writeAll("select * from pl_all where pnid=60 order by sid desc", 2), kRows);
     expectSids(2);
-    HostConnection().exec("DROP INDEX pl_all_pnid_plid");
+    HostConnection().Exec("DROP INDEX pl_all_pnid_plid");
     EXPECT_EQ(writeAll(EntryQuery(60), 3), kRows);
     expectSids(3);
     EXPECT_EQ(Entries(17)[0].sid, 10);

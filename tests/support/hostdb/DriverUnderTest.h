@@ -1,0 +1,16 @@
+#pragma once
+
+#include "playlistdb/DatabaseDriver.h"
+
+#include <memory>
+
+namespace karusello::test {
+
+// The database driver that a test program runs against, chosen by the library it links: the
+// SQLite driver, or the ODBC driver.
+std::shared_ptr<dao::DatabaseDriver> MakeDriverUnderTest();
+
+// True when that driver is the ODBC one.
+bool DriverUnderTestIsOdbc();
+
+} // namespace karusello::test

@@ -1,0 +1,15 @@
+#include "tests/support/hostdb/DriverUnderTest.h"
+
+#include "odbcdb/OdbcDriver.h"
+
+namespace karusello::test {
+
+std::shared_ptr<dao::DatabaseDriver> MakeDriverUnderTest() {
+    return std::make_shared<dao::OdbcDriver>();
+}
+
+bool DriverUnderTestIsOdbc() {
+    return true;
+}
+
+} // namespace karusello::test

@@ -1,0 +1,15 @@
+#include "tests/support/hostdb/DriverUnderTest.h"
+
+#include "sqlitedb/SqliteDriver.h"
+
+namespace karusello::test {
+
+std::shared_ptr<dao::DatabaseDriver> MakeDriverUnderTest() {
+    return std::make_shared<dao::SqliteDriver>();
+}
+
+bool DriverUnderTestIsOdbc() {
+    return false;
+}
+
+} // namespace karusello::test
