@@ -67,9 +67,10 @@ endfunction()
 
 # One test executable per tested library: every .cpp in the test folder, and SOURCES besides
 # (files of subfolders that only some programs take). TEST_PREFIX keeps apart the test names of
-# two programs built from the same sources.
+# two programs built from the same sources. RESOURCE_LOCK names a resource that its tests take
+# one at a time (a shared display, a desktop).
 function(karusello_add_tests name)
-    cmake_parse_arguments(ARG "" "LABEL;TEST_PREFIX" "LINK;SOURCES" ${ARGN})
+    cmake_parse_arguments(ARG "" "LABEL;TEST_PREFIX;RESOURCE_LOCK" "LINK;SOURCES" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${sources} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LINK} karusello_test_root GTest::gmock
@@ -77,9 +78,13 @@ function(karusello_add_tests name)
     if(NOT ARG_LABEL)
         set(ARG_LABEL unit)
     endif()
+    set(properties LABELS ${ARG_LABEL})
+    if(ARG_RESOURCE_LOCK)
+        list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 120
         TEST_PREFIX "${ARG_TEST_PREFIX}"
-        PROPERTIES LABELS ${ARG_LABEL}
+        PROPERTIES ${properties}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()

@@ -11,16 +11,6 @@
 
 namespace karusello {
 
-namespace {
-// Not the window's title "Brisolan Karusello": a second start activates the window that carries
-// it, and must find the window, not this dialog.
-constexpr const char* DialogTitle = "Karusello";
-} // namespace
-
-std::string ErrorReportLine(const RuntimeError& error) {
-    return "Karusello: Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Text();
-}
-
 bool ErrorDialogWanted() {
     return QGuiApplication::platformName() == QStringLiteral("xcb") &&
            std::getenv("KARUSELLO_NO_ERROR_DIALOG") == nullptr;
@@ -32,11 +22,9 @@ void QtProgramLifetime::ReportError(const RuntimeError& error) {
     if (!ErrorDialogWanted()) {
         return;
     }
-    const QString text = QStringLiteral("Laufzeitfehler '%1':\n\n%2")
-                             .arg(error.Number())
-                             .arg(QString::fromStdString(error.Text()));
+    const QString text = QString::fromStdString(ErrorDialogText(error));
     QWidget* parent = window_.isVisible() ? &window_ : nullptr;
-    QMessageBox::critical(parent, QString::fromLatin1(DialogTitle), text);
+    QMessageBox::critical(parent, QString::fromLatin1(ErrorDialogTitle), text);
 }
 
 void QtProgramLifetime::EndProgram(ExitCode code) {

@@ -23,9 +23,6 @@ private:
     RandomPLWindow& window_;
 };
 
-// The line that the error report writes on standard error (without the line feed).
-std::string ErrorReportLine(const RuntimeError& error);
-
 // True when the error report may open a dialog: the window is on an X display (the xcb
 // platform) and KARUSELLO_NO_ERROR_DIALOG is not set. A run without a display or a test run
 // never waits for a click.

@@ -1,23 +1,15 @@
 #include "qtui/QtSkinControl.h"
 
 #include "config/RuntimeError.h"
-#include "qtui/SkinFile.h"
 #include "qtui/SkinLook.h"
 #include "qtui/WidgetByHandle.h"
+#include "skin/SkinFile.h"
 
 #include <QWidget>
 
 namespace karusello {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // An image that cannot be read is left out: the client area keeps the skin's colour.
 QImage LoadBackground(const std::string& path) {
@@ -40,7 +32,7 @@ QWidget& RequireWidget(WindowHandle handle) {
 } // namespace
 
 void QtSkinControl::LoadSkin(const std::string& path) {
-    SkinSettings settings = ParseSkin(ReadSkinFile(path), FolderOf(path));
+    SkinSettings settings = LoadSkinFile(path);
     background_ = LoadBackground(settings.backgroundImage);
     settings_ = std::move(settings);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/interfaces/SkinControl.h"
-#include "qtui/SkinSettings.h"
+#include "skin/SkinSettings.h"
 
 #include <QImage>
 

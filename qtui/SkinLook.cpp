@@ -1,5 +1,7 @@
 #include "qtui/SkinLook.h"
 
+#include "skin/ButtonLook.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -13,10 +15,6 @@ const QString FrameObjectName = QStringLiteral("karuselloSkinFrame");
 
 QColor ToQColor(const SkinColor& color) {
     return QColor(color.r, color.g, color.b);
-}
-
-QColor Mix(const QColor& a, const QColor& b) {
-    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
 
 // Draws the skin's frame along the edge of the client area, over the background.
@@ -68,24 +66,22 @@ void ApplyClientArea(QWidget& window, const SkinSettings& skin, const QImage& im
     window.setPalette(palette);
 }
 
+// The colours come from the skin's button look, which the Win32 window draws with as well.
 QString ButtonStyleSheet(const SkinSettings& skin) {
-    const QColor panel = ToQColor(skin.m_PanelColor);
-    const QColor text = ToQColor(skin.m_PanelTextColor);
-    const bool flat = skin.buttonStyle == ButtonStyle::Flat;
-    const QColor border = skin.hasButtonBorder ? ToQColor(skin.buttonBorder)
-                          : flat               ? panel.darker(140)
-                                               : panel;
-    const QString line = flat ? QStringLiteral("1px solid") : QStringLiteral("2px outset");
-    const QString pressed = flat ? QStringLiteral("1px solid") : QStringLiteral("2px inset");
+    const ButtonLook look = ButtonLookOf(skin);
+    const QString line = look.raised ? QStringLiteral("2px outset") : QStringLiteral("1px solid");
+    const QString pressed = look.raised ? QStringLiteral("2px inset") : QStringLiteral("1px solid");
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: %3 %4;"
                           " border-radius: %5px; padding: 1px 4px; }"
                           " QPushButton:hover { background-color: %6; }"
                           " QPushButton:pressed { background-color: %7; border: %8 %4; }"
                           " QPushButton:focus { color: %2; }"
                           " QPushButton:disabled { color: %9; }")
-        .arg(panel.name(), text.name(), line, border.name())
-        .arg(skin.buttonRadius)
-        .arg(panel.lighter(108).name(), panel.darker(112).name(), pressed, Mix(panel, text).name());
+        .arg(ToQColor(look.face).name(), ToQColor(look.text).name(), line,
+             ToQColor(look.border).name())
+        .arg(look.radius)
+        .arg(ToQColor(look.hoverFace).name(), ToQColor(look.pressedFace).name(), pressed,
+             ToQColor(look.disabledText).name());
 }
 
 void ApplyFrame(QWidget& window, const SkinSettings& skin) {

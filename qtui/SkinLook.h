@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qtui/SkinSettings.h"
+#include "skin/SkinSettings.h"
 
 #include <QImage>
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine with ctest, headless, and ends with ctest's summary.
+# Runs the Windows build's tests under Wine with ctest, headless (on a private X display), and
+# ends with ctest's summary.
 #   scripts/test-windows.sh [build-dir] [extra ctest arguments...]     (default: build/windows)
 # The build folder comes from scripts/build.sh windows. The Wine environment (the build
 # folder's own prefix and server, scripts/wine-env.sh) is set up before and ended after, also
@@ -14,8 +15,14 @@ if [[ ! -f $build_dir/CTestTestfile.cmake ]]; then
     exit 2
 fi
 
-# Console test programs need no display; the window tests bring their own (Xvfb).
-unset DISPLAY
+# Everything runs on a private X display (Xvfb) for the whole run: console test programs do not
+# use it, the window tests need one, and Wine's desktop process, started with the first program,
+# stays on it until the end. Never on the user's own display.
+if [[ ${KARUSELLO_WINE_TEST_DISPLAY:-} != private ]]; then
+    unset DISPLAY
+    export KARUSELLO_WINE_TEST_DISPLAY=private
+    exec "$root/scripts/with-xvfb.sh" "$0" "$build_dir" "$@"
+fi
 
 wine_env=$root/scripts/wine-env.sh
 log=$(mktemp)

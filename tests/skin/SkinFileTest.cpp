@@ -1,15 +1,32 @@
-#include "qtui/SkinFile.h"
+#include "skin/SkinFile.h"
 
-#include "QtTestSupport.h"
 #include "config/RuntimeError.h"
+#include "os/Utf8Path.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace karusello {
 namespace {
+
+// A folder in the platform's own form, for the image paths that a skin names.
+#ifdef _WIN32
+const std::string SkinsFolder = "C:\\skins";
+const std::string ImageInSkinsFolder = "C:\\skins\\wolken.png";
+#else
+const std::string SkinsFolder = "/skins";
+const std::string ImageInSkinsFolder = "/skins/wolken.png";
+#endif
 
 // The error's number, and its text in *text; 0 when the file was read.
 int ErrorNumberOf(const std::string& path, std::string* text = nullptr) {
@@ -31,7 +48,7 @@ TEST(SkinParser, ReadsEverySectionIgnoringCaseBlanksAndComments) {
                   "Frame=#010203\n# comment\n[frame]\nWidth=3\n"
                   "[Buttons]\nStyle=Flat\nBorder=#0a0b0c\nRadius=4\n"
                   "[Background]\nImage=wolken.png\nMode=stretch",
-                  "/skins");
+                  SkinsFolder);
     EXPECT_TRUE(skin.recognised);
     EXPECT_EQ(skin.m_bstrName, "Nachtblau");
     EXPECT_FALSE(skin.m_bSkinClientArea);
@@ -44,7 +61,7 @@ TEST(SkinParser, ReadsEverySectionIgnoringCaseBlanksAndComments) {
     EXPECT_EQ(skin.buttonStyle, ButtonStyle::Flat);
     EXPECT_EQ(skin.buttonBorder, (SkinColor{10, 11, 12}));
     EXPECT_EQ(skin.buttonRadius, 4);
-    EXPECT_EQ(skin.backgroundImage, "/skins/wolken.png");
+    EXPECT_EQ(skin.backgroundImage, ImageInSkinsFolder);
     EXPECT_EQ(skin.backgroundMode, BackgroundMode::Stretch);
 }
 
@@ -104,8 +121,33 @@ TEST(SkinFileRead, ReadsAFileUpToItsSizeLimit) {
 TEST(SkinFileRead, FilesThatCannotBeReadAreErrorsNamingThePath) {
     test::TempFolder folder;
     std::string text;
-    EXPECT_EQ(ErrorNumberOf(folder.Path().string(), &text), errnum::PathFileAccess);
-    EXPECT_NE(text.find(folder.Path().string() + "' ist ein Ordner"), std::string::npos) << text;
+    const std::string folderPath = PathUtf8(folder.Path());
+    EXPECT_EQ(ErrorNumberOf(folderPath, &text), errnum::PathFileAccess);
+    EXPECT_NE(text.find(folderPath + "' ist ein Ordner"), std::string::npos) << text;
+    const std::string missing = PathUtf8(folder.Path() / "fehlt.skn");
+    EXPECT_EQ(ErrorNumberOf(missing, &text), errnum::FileNotFound);
+    EXPECT_NE(text.find(missing), std::string::npos) << text;
+    // A folder on the way that does not exist is a missing file too.
+    EXPECT_EQ(ErrorNumberOf(PathUtf8(folder.Path() / "fehlt" / "a.skn")), errnum::FileNotFound);
+}
+
+#ifdef _WIN32
+TEST(SkinFileRead, AFileThatAnotherProgramHoldsShutIsAnAccessError) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("held.skn", "[Skin]\n");
+    // No sharing: while this handle is open, nobody else may open the file.
+    const HANDLE held = CreateFileW(Utf8Path(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string text;
+    EXPECT_EQ(ErrorNumberOf(path, &text), errnum::PathFileAccess);
+    EXPECT_NE(text.find(path), std::string::npos) << text;
+    CloseHandle(held);
+}
+#else
+TEST(SkinFileRead, SpecialAndLockedFilesAreAccessErrors) {
+    test::TempFolder folder;
+    std::string text;
     // Reading this file fails with an I/O error.
     EXPECT_EQ(ErrorNumberOf("/proc/self/mem", &text), errnum::PathFileAccess);
     EXPECT_NE(text.find("/proc/self/mem"), std::string::npos) << text;
@@ -113,9 +155,6 @@ TEST(SkinFileRead, FilesThatCannotBeReadAreErrorsNamingThePath) {
     const std::string pipe = (folder.Path() / "pipe.skn").string();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(ErrorNumberOf(pipe), errnum::PathFileAccess);
-    const std::string missing = (folder.Path() / "fehlt.skn").string();
-    EXPECT_EQ(ErrorNumberOf(missing, &text), errnum::FileNotFound);
-    EXPECT_NE(text.find(missing), std::string::npos) << text;
 
     if (geteuid() != 0) { // root reads every file
         const std::string locked = folder.Write("locked.skn", "[Skin]\n");
@@ -123,6 +162,23 @@ TEST(SkinFileRead, FilesThatCannotBeReadAreErrorsNamingThePath) {
         EXPECT_EQ(ErrorNumberOf(locked, &text), errnum::PathFileAccess);
         EXPECT_NE(text.find("keine Berechtigung"), std::string::npos) << text;
     }
+}
+#endif
+
+// The host's folder may have any name, also one outside the ANSI code page; the skin and its
+// image are found in it all the same.
+TEST(SkinFileRead, LoadsASkinFromAFolderWithUmlautsAndFindsItsImageBesideIt) {
+    test::TempFolder folder;
+    const std::filesystem::path skinFolder = folder.Path() / Utf8Path("Grüße Ωmega");
+    std::filesystem::create_directory(skinFolder);
+    std::ofstream(skinFolder / "brisolan.skn", std::ios::binary)
+        << "[Colors]\nPanel=#457b9d\n[Background]\nImage=kachel.png\n";
+    std::ofstream(skinFolder / "kachel.png", std::ios::binary) << "png";
+
+    const SkinSettings skin = LoadSkinFile(PathUtf8(skinFolder / "brisolan.skn"));
+    EXPECT_EQ(skin.m_PanelColor, (SkinColor{0x45, 0x7b, 0x9d}));
+    EXPECT_EQ(Utf8Path(skin.backgroundImage), skinFolder / "kachel.png");
+    EXPECT_TRUE(std::filesystem::exists(Utf8Path(skin.backgroundImage)));
 }
 
 } // namespace

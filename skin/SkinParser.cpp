@@ -1,8 +1,9 @@
 // The skin file format: an INI-style text with the sections [Skin], [Colors], [Frame],
 // [Buttons] and [Background] (docs/skin-format.md).
-#include "qtui/SkinFile.h"
+#include "skin/SkinFile.h"
 
 #include "config/Cp1252.h"
+#include "config/ProgramLocation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -260,7 +261,7 @@ void SkinParser::ButtonValue(const std::string& key, std::string_view value) {
 
 void SkinParser::BackgroundValue(const std::string& key, std::string_view value) {
     if (key == "image" && IsPlainFileName(value)) {
-        settings_.backgroundImage = folder_ + "/" + std::string(value);
+        settings_.backgroundImage = JoinPath(folder_, value);
     } else if (key == "mode") {
         const std::string lower = Lower(value);
         if (lower == "tile") {
