@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <stdexcept>
