@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour of the project.
-#   scripts/build.sh [release|asan|windows] [extra cmake arguments...]
+#   scripts/build.sh [release|asan|windows] [extra cmake arguments...] [--target <name>...]
 # windows: the 32-bit Windows executable and its test programs, cross-compiled with mingw-w64
 # (docs/windows.md); its tests run under Wine with scripts/test-windows.sh. Optimised as
 # shipped, with debug information so that a crash under Wine prints a backtrace with names.
+# --target builds only the named targets (and what they need) instead of everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,18 @@ windows) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$PWD/cm
 *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 
+targets=()
+while (($# > 0)); do
+    if [[ $1 == --target ]]; then
+        (($# >= 2)) || { echo "--target needs a name" >&2; exit 2; }
+        targets+=(--target "$2")
+        shift 2
+    else
+        args+=("$1")
+        shift
+    fi
+done
+
 build_dir=build/$flavour
-cmake -S . -B "$build_dir" -G Ninja "${args[@]}" "$@" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake -S . -B "$build_dir" -G Ninja "${args[@]}" >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"

@@ -6,9 +6,14 @@
 #   Without one: a short scripted session under a private X server (shuffle, restore) that
 #   prints the playlist's order before, after the shuffle and after the restore, the messages
 #   the host received, and leaves screenshots in demo-run/.
+#   scripts/run-demo.sh --windows: the same with the Windows build under Wine
+#   (scripts/demo-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+if [[ ${1:-} == --windows ]]; then
+    exec scripts/demo-windows.sh
+fi
 
 scripts/install-deps.sh
 scripts/build.sh release -DKARUSELLO_BUILD_TESTS=OFF

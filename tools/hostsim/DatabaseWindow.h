@@ -1,7 +1,7 @@
 #pragma once
 
+#include "tools/hostcore/Playlist.h"
 #include "tools/hostsim/PlaylistModel.h"
-#include "tools/hostsim/core/Playlist.h"
 
 #include <QMainWindow>
 

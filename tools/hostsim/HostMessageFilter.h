@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/hostsim/core/HostMessage.h"
+#include "tools/hostsim/core/XcbHostMessage.h"
 
 #include <QAbstractNativeEventFilter>
 

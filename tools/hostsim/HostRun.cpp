@@ -1,11 +1,12 @@
 #include "tools/hostsim/HostRun.h"
 
+#include "tools/hostcore/HostController.h"
 #include "tools/hostsim/CommandReader.h"
 #include "tools/hostsim/HostMessageFilter.h"
 #include "tools/hostsim/QtHostFrontEnd.h"
 #include "tools/hostsim/QtX11.h"
 #include "tools/hostsim/TerminationSignals.h"
-#include "tools/hostsim/core/HostController.h"
+#include "tools/hostsim/core/HostDatabase.h"
 #include "tools/hostsim/core/HostSetup.h"
 #include "tools/hostsim/core/NullFrontEnd.h"
 #include "tools/hostsim/core/ProcessPluginStarter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/hostsim/core/Playlist.h"
+#include "tools/hostcore/Playlist.h"
 
 #include <QAbstractTableModel>
 

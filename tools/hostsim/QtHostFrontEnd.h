@@ -1,9 +1,9 @@
 #pragma once
 
+#include "tools/hostcore/HostController.h"
+#include "tools/hostcore/HostFrontEnd.h"
 #include "tools/hostsim/DatabaseWindow.h"
 #include "tools/hostsim/PlayerWindow.h"
-#include "tools/hostsim/core/HostController.h"
-#include "tools/hostsim/core/HostFrontEnd.h"
 
 #include <QObject>
 

@@ -1,7 +1,8 @@
 // hostsim: a stand-in for the Brisolan host on Linux. See docs/hostsim.md.
 
+#include "tools/hostcore/HostOptions.h"
 #include "tools/hostsim/HostRun.h"
-#include "tools/hostsim/core/HostOptions.h"
+#include "tools/hostsim/core/HostUsage.h"
 
 #include <exception>
 #include <iostream>

@@ -1,4 +1,5 @@
-#include "tools/hostsim/core/HostController.h"
+#include "tools/hostcore/HostController.h"
+#include "tools/hostsim/core/HostDatabase.h"
 
 #include "TempHost.h"
 

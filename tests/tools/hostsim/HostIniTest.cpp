@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/HostIni.h"
+#include "tools/hostcore/HostIni.h"
 
 #include "TempHost.h"
 

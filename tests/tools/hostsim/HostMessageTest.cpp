@@ -1,5 +1,5 @@
-#include "tools/hostsim/core/HostMessage.h"
-#include "tools/hostsim/core/MessageLog.h"
+#include "tools/hostcore/MessageLog.h"
+#include "tools/hostsim/core/XcbHostMessage.h"
 
 #include "TempHost.h"
 

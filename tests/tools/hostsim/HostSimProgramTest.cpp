@@ -7,7 +7,7 @@
 
 #include "tests/support/PrivateXServer.h"
 
-#include "tools/hostsim/core/HostIni.h"
+#include "tools/hostcore/HostIni.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>

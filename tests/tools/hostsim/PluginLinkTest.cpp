@@ -1,4 +1,4 @@
-#include "tools/hostsim/core/PluginLink.h"
+#include "tools/hostcore/PluginLink.h"
 
 #include "TempHost.h"
 

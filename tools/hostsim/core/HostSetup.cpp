@@ -1,8 +1,8 @@
 #include "tools/hostsim/core/HostSetup.h"
 
 #include "tools/demohost/DemoHost.h"
-#include "tools/hostsim/core/HostIni.h"
-#include "tools/hostsim/core/PluginLink.h"
+#include "tools/hostcore/HostIni.h"
+#include "tools/hostcore/PluginLink.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/hostsim/core/HostOptions.h"
+#include "tools/hostcore/HostOptions.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/hostsim/core/HostFrontEnd.h"
+#include "tools/hostcore/HostFrontEnd.h"
 
 namespace karusello::hostsim {
 
