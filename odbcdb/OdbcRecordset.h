@@ -1,9 +1,13 @@
 #pragma once
 
-#include "playlistdb/Recordset.h"
+#include "odbcdb/OdbcQuery.h"
+#include "odbcdb/OdbcRowWriter.h"
+#include "playlistdb/CursorRecordset.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace karusello::dao {
 
@@ -11,27 +15,29 @@ class OdbcConnection;
 
 // A recordset over one ODBC statement. Each row's fields are read when the row becomes the
 // current one; changed fields go back through the backend's row writer.
-class OdbcRecordset : public Recordset {
+class OdbcRecordset : public CursorRecordset {
 public:
     OdbcRecordset(std::shared_ptr<OdbcConnection> connection, const std::string& sql,
                   RecordsetType type = dbOpenDynaset);
     ~OdbcRecordset() override;
 
-    bool Eof() const override;
-    void MoveNext() override;
-    std::int32_t AbsolutePosition() const override;
-    FieldValue Fields(const std::string& name) const override;
-    void Edit() override;
-    void SetField(const std::string& name, std::int32_t value) override;
-    void SetFieldNull(const std::string& name) override;
-    void Update() override;
-    void Close() override;
-
 private:
-    void SetFieldValue(const std::string& name, std::optional<std::int32_t> value);
+    bool FetchRow() override;
+    std::size_t FieldCount() const override;
+    const std::string& FieldName(std::size_t field) const override;
+    FieldValue StoredValue(int field) const override;
+    bool Updatable() const override;
+    void WriteRow(const ChangedFields& fields) override;
+    void ReleaseCursor() override;
 
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
+    void ReadRow();
+
+    std::shared_ptr<OdbcConnection> connection_;
+    OdbcQuery query_;
+    std::unique_ptr<OdbcRowWriter> writer_;
+    // The current row: its visible fields and, where the query has one, its hidden rowid.
+    std::vector<FieldValue> row_;
+    std::optional<std::int64_t> rowid_;
 };
 
 } // namespace karusello::dao

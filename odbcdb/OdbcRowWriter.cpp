@@ -8,11 +8,6 @@ namespace karusello::dao {
 
 namespace {
 
-[[noreturn]] void RowGone() {
-    throw RuntimeError(errnum::DbNoCurrentRecord, StandardErrorText(errnum::DbNoCurrentRecord) +
-                                                      " (Die Zeile wurde inzwischen gelöscht.)");
-}
-
 std::string QuotedName(const std::string& name) {
     std::string quoted = "\"";
     for (const char c : name) {
@@ -29,7 +24,7 @@ struct BoundValues {
     std::vector<SQLINTEGER> data;
     std::vector<SQLLEN> indicators;
 
-    explicit BoundValues(const OdbcRowWriter::FieldValues& values) {
+    explicit BoundValues(const ChangedFields& values) {
         for (const auto& [field, value] : values) {
             data.push_back(value.value_or(0));
             indicators.push_back(value ? 0 : SQL_NULL_DATA);
@@ -46,12 +41,12 @@ public:
         }
     }
 
-    void Write(std::optional<std::int64_t> rowid, const FieldValues& values) override {
+    void Write(std::optional<std::int64_t> rowid, const ChangedFields& values) override {
         if (!rowid) {
             throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
                                                        " (Die Zeile hat keine Zeilennummer.)");
         }
-        FieldValues sorted = values;
+        ChangedFields sorted = values;
         std::sort(sorted.begin(), sorted.end());
         PrepareFor(sorted);
         BoundValues bound(sorted);
@@ -67,13 +62,13 @@ public:
         SQLLEN changed = 0;
         SQLRowCount(statement_.Get(), &changed);
         if (rc == SQL_NO_DATA || changed != 1) {
-            RowGone();
+            ThrowRowDeleted();
         }
     }
 
 private:
     // A recordset's rows nearly always change the same fields: the statement is kept for them.
-    void PrepareFor(const FieldValues& sorted) {
+    void PrepareFor(const ChangedFields& sorted) {
         std::vector<int> fields;
         for (const auto& entry : sorted) {
             fields.push_back(entry.first);
@@ -119,7 +114,7 @@ public:
         : connection_(std::move(connection)), statement_(query.statement),
           firstColumn_(query.firstColumn) {}
 
-    void Write(std::optional<std::int64_t>, const FieldValues& values) override {
+    void Write(std::optional<std::int64_t>, const ChangedFields& values) override {
         BoundValues bound(values);
         SQLRETURN rc = SQL_SUCCESS;
         for (std::size_t i = 0; i < values.size() && Succeeded(rc); ++i) {
@@ -137,7 +132,7 @@ public:
         }
         for (const OdbcDiagnostic& diagnostic : diagnostics) {
             if (diagnostic.state == "01001") {
-                RowGone();
+                ThrowRowDeleted();
             }
         }
     }

@@ -2,24 +2,20 @@
 
 #include "odbcdb/OdbcConnection.h"
 #include "odbcdb/OdbcQuery.h"
+#include "playlistdb/CursorRecordset.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
 
 namespace karusello::dao {
 
 // Writes the changed fields of a recordset's current row back to its table, that row only.
 class OdbcRowWriter {
 public:
-    // Visible field index and new value; no value writes null.
-    using FieldValues = std::vector<std::pair<int, std::optional<std::int32_t>>>;
-
     virtual ~OdbcRowWriter() = default;
     // rowid: the current row's hidden rowid, where the query has one.
-    virtual void Write(std::optional<std::int64_t> rowid, const FieldValues& values) = 0;
+    virtual void Write(std::optional<std::int64_t> rowid, const ChangedFields& values) = 0;
 };
 
 // SQLite: UPDATE <table> SET <column>=? ... WHERE rowid=?, on the recordset's connection; the

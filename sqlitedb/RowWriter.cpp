@@ -46,7 +46,7 @@ sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
     return last_;
 }
 
-void RowWriter::Write(std::int64_t rowid, const FieldValues& values) {
+void RowWriter::Write(std::int64_t rowid, const ChangedFields& values) {
     // Bound in column order, so that one statement serves every order of the SetField calls.
     // The buffers are members: after the first row, a row costs no allocation.
     order_.resize(values.size());
@@ -75,9 +75,7 @@ void RowWriter::Write(std::int64_t rowid, const FieldValues& values) {
     }
     sqlite3_reset(statement);
     if (sqlite3_changes(connection_->Handle()) != 1) {
-        throw RuntimeError(errnum::DbNoCurrentRecord,
-                           StandardErrorText(errnum::DbNoCurrentRecord) +
-                               " (Die Zeile wurde inzwischen gelöscht.)");
+        ThrowRowDeleted();
     }
 }
 

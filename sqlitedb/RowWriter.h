@@ -1,14 +1,13 @@
 #pragma once
 
+#include "playlistdb/CursorRecordset.h"
 #include "sqlitedb/Connection.h"
 #include "sqlitedb/PreparedQuery.h"
 
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace karusello::dao {
@@ -18,13 +17,10 @@ namespace karusello::dao {
 // for every row of the recordset.
 class RowWriter {
 public:
-    // Visible field index and new value; no value writes null.
-    using FieldValues = std::vector<std::pair<int, std::optional<std::int32_t>>>;
-
     RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery& query);
 
-    // values: visible field index and new value. Exactly one row must change.
-    void Write(std::int64_t rowid, const FieldValues& values);
+    // Exactly one row must change.
+    void Write(std::int64_t rowid, const ChangedFields& values);
 
 private:
     sqlite3_stmt* StatementFor(const std::vector<int>& fields);

@@ -2,26 +2,14 @@
 
 #include "config/RuntimeError.h"
 #include "sqlitedb/Connection.h"
-#include "sqlitedb/PreparedQuery.h"
-#include "sqlitedb/RowWriter.h"
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 #include <sqlite3.h>
 #include <utility>
-#include <vector>
 
 namespace karusello::dao {
 
 namespace {
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 FieldValue ColumnValue(sqlite3_stmt* statement, int index) {
     switch (sqlite3_column_type(statement, index)) {
@@ -51,175 +39,63 @@ FieldValue ColumnValue(sqlite3_stmt* statement, int index) {
 // in neither key, so no row moves within the scan and none is seen twice or skipped. Where an
 // ORDER BY needs a sort, SQLite's sorter has read every row before the first one is returned,
 // so later writes cannot reach the rows still to come either.
-struct SqliteRecordset::Impl {
-    std::shared_ptr<Connection> connection;
-    PreparedQuery query;
-    std::unique_ptr<RowWriter> writer;
-    bool eof = true;
-    bool closed = false;
-    bool editing = false;
-    std::int32_t position = 0;
-    // Field values set since Edit, and those written by Update to the current row.
-    RowWriter::FieldValues pending;
-    RowWriter::FieldValues written;
-
-    void Step() {
-        const int rc = sqlite3_step(query.statement.get());
-        if (rc == SQLITE_ROW) {
-            eof = false;
-            return;
-        }
-        eof = true;
-        std::optional<RuntimeError> error;
-        if (rc != SQLITE_DONE) {
-            error = connection->Error(rc);
-        }
-        // Ends the statement's read at once, so that it holds no lock on the file.
-        sqlite3_reset(query.statement.get());
-        if (error) {
-            throw *error;
-        }
-    }
-
-    void RequireOpen() const {
-        if (closed) {
-            throw RuntimeError(errnum::DbGeneric, "Die Datensatzgruppe ist geschlossen.");
-        }
-    }
-
-    void RequireCurrentRow() const {
-        RequireOpen();
-        if (eof) {
-            throw RuntimeError(errnum::DbNoCurrentRecord);
-        }
-    }
-
-    // The field looked up last: a loop over the rows asks for the same name on every row.
-    mutable std::string lastName;
-    mutable int lastIndex = -1;
-
-    int FieldIndex(const std::string& name) const {
-        if (lastIndex >= 0 && name == lastName) {
-            return lastIndex;
-        }
-        const auto& names = query.fieldNames;
-        const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
-            return SameNameIgnoringCase(n, name);
-        });
-        if (found == names.end()) {
-            throw RuntimeError(errnum::DbItemNotFound,
-                               StandardErrorText(errnum::DbItemNotFound) + " ('" + name + "')");
-        }
-        lastName = name;
-        lastIndex = static_cast<int>(found - names.begin());
-        return lastIndex;
-    }
-
-    static const std::optional<std::int32_t>* Find(const RowWriter::FieldValues& values,
-                                                   int field) {
-        const auto found = std::find_if(values.begin(), values.end(),
-                                        [&](const auto& entry) { return entry.first == field; });
-        return found != values.end() ? &found->second : nullptr;
-    }
-};
-
 SqliteRecordset::SqliteRecordset(std::shared_ptr<Connection> connection, const std::string& sql,
                                  RecordsetType type)
-    : impl_(std::make_unique<Impl>()) {
-    impl_->connection = std::move(connection);
-    impl_->query = PrepareQuery(*impl_->connection, sql, type == dbOpenDynaset);
-    impl_->Step();
+    : connection_(std::move(connection)),
+      query_(PrepareQuery(*connection_, sql, type == dbOpenDynaset)) {
+    FetchFirstRow();
 }
 
 SqliteRecordset::~SqliteRecordset() = default;
 
-bool SqliteRecordset::Eof() const {
-    return impl_->closed || impl_->eof;
-}
-
-void SqliteRecordset::MoveNext() {
-    impl_->RequireCurrentRow();
-    impl_->editing = false;
-    impl_->pending.clear();
-    impl_->written.clear();
-    ++impl_->position;
-    impl_->Step();
-}
-
-std::int32_t SqliteRecordset::AbsolutePosition() const {
-    impl_->RequireOpen();
-    return impl_->eof ? -1 : impl_->position;
-}
-
-FieldValue SqliteRecordset::Fields(const std::string& name) const {
-    impl_->RequireCurrentRow();
-    const int field = impl_->FieldIndex(name);
-    for (const auto* values : {&impl_->pending, &impl_->written}) {
-        if (const auto* value = Impl::Find(*values, field)) {
-            return value->has_value() ? FieldValue(std::int64_t{**value}) : FieldValue();
-        }
+bool SqliteRecordset::FetchRow() {
+    const int rc = sqlite3_step(query_.statement.get());
+    if (rc == SQLITE_ROW) {
+        return true;
     }
-    return ColumnValue(impl_->query.statement.get(), impl_->query.firstField + field);
-}
-
-void SqliteRecordset::Edit() {
-    impl_->RequireCurrentRow();
-    if (!impl_->query.Updatable()) {
-        throw RuntimeError(errnum::DbReadOnly,
-                           StandardErrorText(errnum::DbReadOnly) +
-                               " (Die Abfrage liest nicht Zeilen aus genau einer Tabelle.)");
+    std::optional<RuntimeError> error;
+    if (rc != SQLITE_DONE) {
+        error = connection_->Error(rc);
     }
-    impl_->editing = true;
-    impl_->pending.clear();
-}
-
-void SqliteRecordset::SetField(const std::string& name, std::int32_t value) {
-    SetFieldValue(name, value);
-}
-
-void SqliteRecordset::SetFieldNull(const std::string& name) {
-    SetFieldValue(name, std::nullopt);
-}
-
-void SqliteRecordset::SetFieldValue(const std::string& name, std::optional<std::int32_t> value) {
-    impl_->RequireCurrentRow();
-    if (!impl_->editing) {
-        throw RuntimeError(errnum::DbUpdateWithoutEdit);
+    // Ends the statement's read at once, so that it holds no lock on the file.
+    sqlite3_reset(query_.statement.get());
+    if (error) {
+        throw *error;
     }
-    const int field = impl_->FieldIndex(name);
-    auto& pending = impl_->pending;
-    std::erase_if(pending, [&](const auto& entry) { return entry.first == field; });
-    pending.emplace_back(field, value);
+    return false;
 }
 
-void SqliteRecordset::Update() {
-    impl_->RequireCurrentRow();
-    if (!impl_->editing) {
-        throw RuntimeError(errnum::DbUpdateWithoutEdit);
-    }
-    if (!impl_->pending.empty()) {
-        if (!impl_->writer) {
-            impl_->writer = std::make_unique<RowWriter>(impl_->connection, impl_->query);
-        }
-        sqlite3_stmt* statement = impl_->query.statement.get();
-        if (sqlite3_column_type(statement, 0) != SQLITE_INTEGER) {
-            throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
-                                                       " (Die Zeile hat keine Zeilennummer.)");
-        }
-        impl_->writer->Write(sqlite3_column_int64(statement, 0), impl_->pending);
-    }
-    for (const auto& entry : impl_->pending) {
-        std::erase_if(impl_->written, [&](const auto& w) { return w.first == entry.first; });
-        impl_->written.push_back(entry);
-    }
-    impl_->pending.clear();
-    impl_->editing = false;
+std::size_t SqliteRecordset::FieldCount() const {
+    return query_.fieldNames.size();
 }
 
-void SqliteRecordset::Close() {
-    impl_->writer.reset();
-    impl_->query.statement.reset();
-    impl_->closed = true;
+const std::string& SqliteRecordset::FieldName(std::size_t field) const {
+    return query_.fieldNames[field];
+}
+
+FieldValue SqliteRecordset::StoredValue(int field) const {
+    return ColumnValue(query_.statement.get(), query_.firstField + field);
+}
+
+bool SqliteRecordset::Updatable() const {
+    return query_.Updatable();
+}
+
+void SqliteRecordset::WriteRow(const ChangedFields& fields) {
+    if (!writer_) {
+        writer_ = std::make_unique<RowWriter>(connection_, query_);
+    }
+    sqlite3_stmt* statement = query_.statement.get();
+    if (sqlite3_column_type(statement, 0) != SQLITE_INTEGER) {
+        throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
+                                                   " (Die Zeile hat keine Zeilennummer.)");
+    }
+    writer_->Write(sqlite3_column_int64(statement, 0), fields);
+}
+
+void SqliteRecordset::ReleaseCursor() {
+    writer_.reset();
+    query_.statement.reset();
 }
 
 } // namespace karusello::dao

@@ -1,36 +1,34 @@
 #pragma once
 
-#include "playlistdb/Recordset.h"
+#include "playlistdb/CursorRecordset.h"
+#include "sqlitedb/PreparedQuery.h"
+#include "sqlitedb/RowWriter.h"
 
 #include <memory>
-#include <optional>
 
 namespace karusello::dao {
 
 class Connection;
 
 // A recordset over one SQLite statement; rows of a single table are written back by rowid.
-class SqliteRecordset : public Recordset {
+class SqliteRecordset : public CursorRecordset {
 public:
     SqliteRecordset(std::shared_ptr<Connection> connection, const std::string& sql,
                     RecordsetType type = dbOpenDynaset);
     ~SqliteRecordset() override;
 
-    bool Eof() const override;
-    void MoveNext() override;
-    std::int32_t AbsolutePosition() const override;
-    FieldValue Fields(const std::string& name) const override;
-    void Edit() override;
-    void SetField(const std::string& name, std::int32_t value) override;
-    void SetFieldNull(const std::string& name) override;
-    void Update() override;
-    void Close() override;
-
 private:
-    void SetFieldValue(const std::string& name, std::optional<std::int32_t> value);
+    bool FetchRow() override;
+    std::size_t FieldCount() const override;
+    const std::string& FieldName(std::size_t field) const override;
+    FieldValue StoredValue(int field) const override;
+    bool Updatable() const override;
+    void WriteRow(const ChangedFields& fields) override;
+    void ReleaseCursor() override;
 
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
+    std::shared_ptr<Connection> connection_;
+    PreparedQuery query_;
+    std::unique_ptr<RowWriter> writer_;
 };
 
 } // namespace karusello::dao
