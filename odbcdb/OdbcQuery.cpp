@@ -1,26 +1,18 @@
 #include "odbcdb/OdbcQuery.h"
 
 #include "odbcdb/WideText.h"
-#include "playlistdb/SelectText.h"
+#include "playlistdb/SqlText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace karusello::dao {
 
 namespace {
 
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return SameNameIgnoringCase(n, name); });
+                       [&](const std::string& n) { return SameSqlName(n, name); });
 }
 
 std::string ColumnText(SQLHSTMT statement, SQLUSMALLINT column, SQLUSMALLINT field) {
@@ -93,21 +85,10 @@ OdbcHandle NewSqliteStatement(const OdbcConnection& connection) {
     return statement;
 }
 
-std::string SqliteText(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '\'') {
-            quoted += '\'';
-        }
-    }
-    return quoted + "'";
-}
-
 // The table's own column names.
 std::vector<std::string> TableColumns(const OdbcConnection& connection, const std::string& table) {
     const OdbcHandle statement = NewSqliteStatement(connection);
-    std::u16string text = Utf16FromUtf8("PRAGMA main.table_info(" + SqliteText(table) + ")");
+    std::u16string text = Utf16FromUtf8("PRAGMA main.table_info(" + Quoted(table, '\'') + ")");
     connection.Check(SQLExecDirectW(statement.Get(), SqlChars(text), SQL_NTS), statement, true);
     std::vector<std::string> names;
     while (Succeeded(SQLFetch(statement.Get()))) {

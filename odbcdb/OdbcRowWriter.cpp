@@ -1,23 +1,13 @@
 #include "odbcdb/OdbcRowWriter.h"
 
 #include "odbcdb/WideText.h"
+#include "playlistdb/SqlText.h"
 
 #include <algorithm>
 
 namespace karusello::dao {
 
 namespace {
-
-std::string QuotedName(const std::string& name) {
-    std::string quoted = "\"";
-    for (const char c : name) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
 
 // Values in the form ODBC binds them: a buffer and its length/indicator, which says null.
 struct BoundValues {
@@ -43,8 +33,7 @@ public:
 
     void Write(std::optional<std::int64_t> rowid, const ChangedFields& values) override {
         if (!rowid) {
-            throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
-                                                       " (Die Zeile hat keine Zeilennummer.)");
+            ThrowNoRowid();
         }
         ChangedFields sorted = values;
         std::sort(sorted.begin(), sorted.end());
@@ -76,11 +65,7 @@ private:
         if (statement_ && fields == fields_) {
             return;
         }
-        std::string sql = "UPDATE " + QuotedName(table_) + " SET ";
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            sql += (i > 0 ? ", " : "") + QuotedName(columns_.at(fields[i])) + "=?";
-        }
-        sql += " WHERE " + rowidName_ + "=?";
+        const std::string sql = UpdateByRowidText(table_, columns_, fields, rowidName_);
         OdbcHandle statement = connection_->NewStatement();
         std::u16string text = Utf16FromUtf8(sql);
         connection_->Check(

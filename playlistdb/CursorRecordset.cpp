@@ -1,20 +1,13 @@
 #include "playlistdb/CursorRecordset.h"
 
 #include "config/RuntimeError.h"
+#include "playlistdb/SqlText.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace karusello::dao {
 
 namespace {
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 const std::optional<std::int32_t>* Find(const ChangedFields& values, int field) {
     const auto found = std::find_if(values.begin(), values.end(),
@@ -27,6 +20,11 @@ const std::optional<std::int32_t>* Find(const ChangedFields& values, int field) 
 void ThrowRowDeleted() {
     throw RuntimeError(errnum::DbNoCurrentRecord, StandardErrorText(errnum::DbNoCurrentRecord) +
                                                       " (Die Zeile wurde inzwischen gelöscht.)");
+}
+
+void ThrowNoRowid() {
+    throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
+                                               " (Die Zeile hat keine Zeilennummer.)");
 }
 
 void CursorRecordset::FetchFirstRow() {
@@ -64,7 +62,7 @@ int CursorRecordset::FieldIndex(const std::string& name) const {
         return lastIndex_;
     }
     for (std::size_t field = 0; field < FieldCount(); ++field) {
-        if (SameNameIgnoringCase(FieldName(field), name)) {
+        if (SameSqlName(FieldName(field), name)) {
             lastName_ = name;
             lastIndex_ = static_cast<int>(field);
             return lastIndex_;

@@ -16,6 +16,8 @@ using ChangedFields = std::vector<std::pair<int, std::optional<std::int32_t>>>;
 
 // DbNoCurrentRecord for a row that a write found gone: another user deleted it since it was read.
 [[noreturn]] void ThrowRowDeleted();
+// DbReadOnly for a row to be written back by its rowid that has none that is an integer.
+[[noreturn]] void ThrowNoRowid();
 
 // A recordset over a driver's cursor, which reads the query's rows once, in order. This part is
 // the same for every driver: the position, the edit of the current row (the values set since

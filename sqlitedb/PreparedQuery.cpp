@@ -1,6 +1,6 @@
 #include "sqlitedb/PreparedQuery.h"
 
-#include "playlistdb/SelectText.h"
+#include "playlistdb/SqlText.h"
 
 #include <optional>
 #include <sqlite3.h>

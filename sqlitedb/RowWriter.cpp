@@ -1,27 +1,13 @@
 #include "sqlitedb/RowWriter.h"
 
 #include "config/RuntimeError.h"
+#include "playlistdb/SqlText.h"
 
 #include <algorithm>
 #include <numeric>
 #include <sqlite3.h>
 
 namespace karusello::dao {
-
-namespace {
-
-std::string QuotedName(const std::string& name) {
-    std::string quoted = "\"";
-    for (const char c : name) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
-} // namespace
 
 RowWriter::RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery& query)
     : connection_(std::move(connection)), table_(query.table), rowidName_(query.rowidName),
@@ -34,11 +20,7 @@ sqlite3_stmt* RowWriter::StatementFor(const std::vector<int>& fields) {
     }
     auto found = statements_.find(fields);
     if (found == statements_.end()) {
-        std::string sql = "UPDATE " + QuotedName(table_) + " SET ";
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            sql += (i > 0 ? ", " : "") + QuotedName(columns_.at(fields[i])) + "=?";
-        }
-        sql += " WHERE " + rowidName_ + "=?";
+        const std::string sql = UpdateByRowidText(table_, columns_, fields, rowidName_);
         found = statements_.emplace(fields, connection_->Prepare(sql)).first;
     }
     lastFields_ = fields;

@@ -87,8 +87,7 @@ void SqliteRecordset::WriteRow(const ChangedFields& fields) {
     }
     sqlite3_stmt* statement = query_.statement.get();
     if (sqlite3_column_type(statement, 0) != SQLITE_INTEGER) {
-        throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) +
-                                                   " (Die Zeile hat keine Zeilennummer.)");
+        ThrowNoRowid();
     }
     writer_->Write(sqlite3_column_int64(statement, 0), fields);
 }
