@@ -74,9 +74,6 @@ void OdbcConnection::SetAutocommit(bool on) {
 }
 
 void OdbcConnection::BeginTransaction() {
-    if (inTransaction_) {
-        throw RuntimeError(errnum::DbGeneric, "Es ist bereits eine Transaktion offen.");
-    }
     if (backend_ == OdbcBackend::Sqlite && autoVacuum_ < 0) {
         // Asked before the transaction: inside it, this read would take a lock of its own.
         const OdbcHandle statement = NewStatement();
@@ -115,9 +112,6 @@ void OdbcConnection::ClaimSqliteWriteLock() {
 }
 
 void OdbcConnection::CommitTransaction() {
-    if (!inTransaction_) {
-        throw RuntimeError(errnum::DbGeneric, "Keine Transaktion offen: nichts festgeschrieben.");
-    }
     // A commit that fails (the host still reading) leaves the transaction open for a rollback.
     Check(SQLEndTran(SQL_HANDLE_DBC, connection_.Get(), SQL_COMMIT), connection_);
     inTransaction_ = false;
@@ -125,9 +119,6 @@ void OdbcConnection::CommitTransaction() {
 }
 
 void OdbcConnection::RollbackTransaction() {
-    if (!inTransaction_) {
-        return;
-    }
     Check(SQLEndTran(SQL_HANDLE_DBC, connection_.Get(), SQL_ROLLBACK), connection_);
     inTransaction_ = false;
     // Switching autocommit on commits what is open: only after the rollback.

@@ -33,12 +33,12 @@ public:
     // Runs a text that returns no rows.
     void Execute(const std::string& sql) const;
 
-    // A transaction: autocommit off, and with SQLite the write lock taken at once, waiting for
-    // the host up to the busy timeout; a transaction that found the host writing only at its
-    // first write, after its reads, could not wait for it and would fail in the middle.
+    // A transaction, begun outside one: autocommit off, and with SQLite the write lock taken at
+    // once, waiting for the host up to the busy timeout; a transaction that found the host
+    // writing only at its first write, after its reads, could not wait for it and would fail in
+    // the middle. Commit and rollback end the open one.
     void BeginTransaction();
     void CommitTransaction();
-    // Without an open transaction there is nothing to undo.
     void RollbackTransaction();
     bool InTransaction() const noexcept { return inTransaction_; }
 

@@ -1,28 +1,12 @@
 #pragma once
 
-#include "playlistdb/Database.h"
-
-#include <memory>
+#include "odbcdb/OdbcConnection.h"
+#include "odbcdb/OdbcRecordset.h"
+#include "playlistdb/ConnectionDatabase.h"
 
 namespace karusello::dao {
 
-class OdbcConnection;
-
 // A database over one ODBC connection.
-class OdbcDatabase : public Database {
-public:
-    explicit OdbcDatabase(std::shared_ptr<OdbcConnection> connection);
-    ~OdbcDatabase() override;
-
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql,
-                                             RecordsetType type = dbOpenDynaset) override;
-    void BeginTrans() override;
-    void CommitTrans() override;
-    void Rollback() override;
-    void Close() override;
-
-private:
-    std::shared_ptr<OdbcConnection> connection_;
-};
+using OdbcDatabase = ConnectionDatabase<OdbcConnection, OdbcRecordset>;
 
 } // namespace karusello::dao

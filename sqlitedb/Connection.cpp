@@ -90,6 +90,21 @@ bool Connection::InTransaction() const noexcept {
     return sqlite3_get_autocommit(Handle()) == 0;
 }
 
+// BEGIN IMMEDIATE takes the write lock at once, waiting up to the busy timeout for the host:
+// a transaction that only finds out at its first write that the host is writing too could not
+// wait for it and would fail in the middle.
+void Connection::BeginTransaction() {
+    Execute("BEGIN IMMEDIATE");
+}
+
+void Connection::CommitTransaction() {
+    Execute("COMMIT");
+}
+
+void Connection::RollbackTransaction() {
+    Execute("ROLLBACK");
+}
+
 RuntimeError Connection::Error(int resultCode) const {
     return SqliteError(Handle(), resultCode);
 }

@@ -41,6 +41,10 @@ public:
 
     // True while a transaction begun by BEGIN is open.
     bool InTransaction() const noexcept;
+    // Begins a transaction outside one; commits or rolls back the open one.
+    void BeginTransaction();
+    void CommitTransaction();
+    void RollbackTransaction();
 
     // The program's error for a failed call that returned resultCode, with SQLite's message.
     RuntimeError Error(int resultCode) const;

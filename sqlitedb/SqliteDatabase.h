@@ -1,28 +1,12 @@
 #pragma once
 
-#include "playlistdb/Database.h"
-
-#include <memory>
+#include "playlistdb/ConnectionDatabase.h"
+#include "sqlitedb/Connection.h"
+#include "sqlitedb/SqliteRecordset.h"
 
 namespace karusello::dao {
 
-class Connection;
-
 // A database over one SQLite connection.
-class SqliteDatabase : public Database {
-public:
-    explicit SqliteDatabase(std::shared_ptr<Connection> connection);
-    ~SqliteDatabase() override;
-
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql,
-                                             RecordsetType type = dbOpenDynaset) override;
-    void BeginTrans() override;
-    void CommitTrans() override;
-    void Rollback() override;
-    void Close() override;
-
-private:
-    std::shared_ptr<Connection> connection_;
-};
+using SqliteDatabase = ConnectionDatabase<Connection, SqliteRecordset>;
 
 } // namespace karusello::dao
