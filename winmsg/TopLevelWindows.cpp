@@ -34,21 +34,6 @@ std::vector<TitledWindow> ListTitledWindows() {
     return windows;
 }
 
-std::optional<std::size_t> FindTitle(const std::vector<TitledWindow>& windows,
-                                     const std::string& title) {
-    std::optional<std::size_t> firstPrefix;
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        const std::string& candidate = windows[i].title;
-        if (candidate == title) {
-            return i;
-        }
-        if (!firstPrefix && candidate.starts_with(title)) {
-            firstPrefix = i;
-        }
-    }
-    return firstPrefix;
-}
-
 // The restacking is asynchronous, so a hung first instance cannot hold this one. Windows lets
 // a process take the foreground when the foreground program started it (the host, whose menu
 // was just used) or allowed it; otherwise it flashes the window's taskbar button instead.

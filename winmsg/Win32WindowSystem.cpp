@@ -1,5 +1,6 @@
 #include "winmsg/Win32WindowSystem.h"
 
+#include "app/interfaces/TitleMatch.h"
 #include "config/RuntimeError.h"
 #include "winmsg/TopLevelWindows.h"
 #include "winmsg/WindowHandles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "x11/TitleMatch.h"
+#include "x11/TitledWindow.h"
 #include "x11/XcbConnection.h"
 
 namespace karusello {

@@ -1,5 +1,6 @@
 #include "x11/X11WindowSystem.h"
 
+#include "app/interfaces/TitleMatch.h"
 #include "config/RuntimeError.h"
 #include "x11/TopLevelWindows.h"
 #include "x11/WindowActivation.h"

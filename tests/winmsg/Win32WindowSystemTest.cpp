@@ -1,6 +1,7 @@
 #include "winmsg/Win32WindowSystem.h"
 
 #include "TestWindows.h"
+#include "app/interfaces/TitleMatch.h"
 #include "config/RuntimeError.h"
 #include "winmsg/TopLevelWindows.h"
 #include "winmsg/WindowHandles.h"

@@ -1,6 +1,7 @@
 #include "winui/Win32ProgramLifetime.h"
 
 #include "WinTestSupport.h"
+#include "app/interfaces/TitleMatch.h"
 #include "winmsg/TopLevelWindows.h"
 #include "winui/RandomPLWindow.h"
 #include "winui/Win32EventPump.h"

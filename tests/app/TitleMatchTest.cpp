@@ -1,16 +1,21 @@
-#include "x11/TitleMatch.h"
+#include "app/interfaces/TitleMatch.h"
 
 #include <gtest/gtest.h>
 
 namespace karusello {
 namespace {
 
-std::vector<TitledWindow> Windows(std::vector<std::string> titles) {
-    std::vector<TitledWindow> windows;
-    xcb_window_t id = 100;
+// What a window system's adapter lists: a window and its title.
+struct Window {
+    int id = 0;
+    std::string title;
+};
+
+std::vector<Window> Windows(std::vector<std::string> titles) {
+    std::vector<Window> windows;
+    int id = 100;
     for (auto& title : titles) {
-        windows.push_back({id, id, std::move(title)});
-        ++id;
+        windows.push_back({id++, std::move(title)});
     }
     return windows;
 }
@@ -24,7 +29,7 @@ TEST(TitleMatch, ExactTitleFirstThenTheFirstPrefix) {
     EXPECT_EQ(FindTitle(windows, "brisolan"), 4u);
     EXPECT_EQ(FindTitle(windows, "Brisolan Karusello 4"), std::nullopt);
     EXPECT_EQ(FindTitle(windows, "Karusello"), std::nullopt);
-    EXPECT_EQ(FindTitle({}, "Brisolan"), std::nullopt);
+    EXPECT_EQ(FindTitle(std::vector<Window>{}, "Brisolan"), std::nullopt);
 }
 
 } // namespace
