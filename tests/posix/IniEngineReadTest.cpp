@@ -1,55 +1,23 @@
-#include "os/ProfileFunctions.h"
-#include "tests/config/TempFolder.h"
+#include "IniFileTest.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <sys/stat.h>
 
 namespace karusello {
 namespace {
 
-using testing::TempFolder;
 using testing::WriteBytes;
 using namespace std::string_literals;
 
-std::string Value(const std::string& path, std::string_view section, std::string_view key,
-                  std::optional<std::string_view> defaultText = std::nullopt) {
-    std::string buffer(260, 'x');
-    const std::size_t n = ini::GetPrivateProfileString(section, key, defaultText, buffer, path);
-    EXPECT_EQ(buffer[n], '\0');
-    return buffer.substr(0, n);
-}
-
-// The lines of a listing: the counted characters split at their NULs.
-std::vector<std::string> Listing(const std::string& path, std::string_view section) {
-    std::string buffer(30000, 'x');
-    const std::size_t n = ini::GetPrivateProfileSection(section, buffer, path);
-    EXPECT_EQ(buffer[n], '\0');
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < n) {
-        const std::size_t nul = std::min(buffer.find('\0', begin), n);
-        lines.push_back(buffer.substr(begin, nul - begin));
-        begin = nul + 1;
-    }
-    return lines;
-}
-
-class IniEngineRead : public ::testing::Test {
-protected:
-    TempFolder folder;
-    std::string ini = folder.File("host.ini");
-};
+using IniEngineRead = testing::IniFileTest;
 
 TEST_F(IniEngineRead, NamesMatchWithoutRegardToCaseAndBlanksAroundThem) {
     WriteBytes(ini, "[Global]\r\nSkinFileName=blue.skn\r\n  \tDBName \t=  /data/host.db \t\r\n"
                     "[\xC4rger]\r\n\xD6l=ja\r\n[ Spaced ]\r\nk=v\r\n");
-    EXPECT_EQ(Value(ini, "GLOBAL", "skinfilename"), "blue.skn");
-    EXPECT_EQ(Value(ini, "global", "DBNAME"), "/data/host.db");
-    EXPECT_EQ(Value(ini, " Global ", " DBName  "), "/data/host.db"); // spaces only: a tab counts
-    EXPECT_EQ(Value(ini, "\xE4rger", "\xF6L"), "ja"); // Windows-1252 letters fold too
-    EXPECT_EQ(Value(ini, "spaced", "K"), "v");
+    EXPECT_EQ(Value("GLOBAL", "skinfilename"), "blue.skn");
+    EXPECT_EQ(Value("global", "DBNAME"), "/data/host.db");
+    EXPECT_EQ(Value(" Global ", " DBName  "), "/data/host.db"); // spaces only: a tab counts
+    EXPECT_EQ(Value("\xE4rger", "\xF6L"), "ja");                // Windows-1252 letters fold too
+    EXPECT_EQ(Value("spaced", "K"), "v");
 }
 
 TEST_F(IniEngineRead, QuotesCommentsAndLinesWithoutEquals) {
@@ -64,21 +32,21 @@ TEST_F(IniEngineRead, QuotesCommentsAndLinesWithoutEquals) {
                     "inline=5 ; not a comment\r\n"
                     "just a line\r\n"
                     "#hash=3\r\n");
-    EXPECT_EQ(Value(ini, "S", "dq"), "two words");
-    EXPECT_EQ(Value(ini, "S", "sq"), " padded ");
-    EXPECT_EQ(Value(ini, "S", "mixed"), "\"a'");
-    EXPECT_EQ(Value(ini, "S", "inner"), "a \"b\" c");
-    EXPECT_EQ(Value(ini, "S", "one"), "\"");
-    EXPECT_EQ(Value(ini, "S", "hidden", "dflt"), "dflt");
-    EXPECT_EQ(Value(ini, "S", "; indented", "dflt"), "dflt");
-    EXPECT_EQ(Value(ini, "S", "inline"), "5 ; not a comment");
-    EXPECT_EQ(Value(ini, "S", "just a line", "dflt"), "dflt");
-    EXPECT_EQ(Value(ini, "S", "#hash"), "3");
+    EXPECT_EQ(Value("S", "dq"), "two words");
+    EXPECT_EQ(Value("S", "sq"), " padded ");
+    EXPECT_EQ(Value("S", "mixed"), "\"a'");
+    EXPECT_EQ(Value("S", "inner"), "a \"b\" c");
+    EXPECT_EQ(Value("S", "one"), "\"");
+    EXPECT_EQ(Value("S", "hidden", "dflt"), "dflt");
+    EXPECT_EQ(Value("S", "; indented", "dflt"), "dflt");
+    EXPECT_EQ(Value("S", "inline"), "5 ; not a comment");
+    EXPECT_EQ(Value("S", "just a line", "dflt"), "dflt");
+    EXPECT_EQ(Value("S", "#hash"), "3");
 
     const std::vector<std::string> expected{
         "dq=\"two words\"",         "sq=' padded '", "mixed=\"a'", "inner=a \"b\" c", "one=\"",
         "inline=5 ; not a comment", "just a line",   "#hash=3"};
-    EXPECT_EQ(Listing(ini, "s"), expected);
+    EXPECT_EQ(Listing("s"), expected);
 }
 
 TEST_F(IniEngineRead, FirstDuplicateWinsAndSectionNameEndsAtBracket) {
@@ -88,45 +56,45 @@ TEST_F(IniEngineRead, FirstDuplicateWinsAndSectionNameEndsAtBracket) {
                     "[dup]\r\nk=third\r\nonly=later\r\n"
                     "[Name]trailing] junk\r\nx=1\r\n"
                     "[Open\r\ny=2\r\n");
-    EXPECT_EQ(Value(ini, "Dup", "k"), "first");
-    EXPECT_EQ(Value(ini, "Dup", "only", "none"), "none");
-    EXPECT_EQ(Listing(ini, "DUP"), (std::vector<std::string>{"k=first", "k=second"}));
-    EXPECT_EQ(Value(ini, "Name", "x"), "1");
+    EXPECT_EQ(Value("Dup", "k"), "first");
+    EXPECT_EQ(Value("Dup", "only", "none"), "none");
+    EXPECT_EQ(Listing("DUP"), (std::vector<std::string>{"k=first", "k=second"}));
+    EXPECT_EQ(Value("Name", "x"), "1");
     // "[Open" has no "]" and opens a section all the same, as on Windows
-    EXPECT_EQ(Value(ini, "Name", "y", "none"), "none");
-    EXPECT_EQ(Value(ini, "Open", "y"), "2");
-    EXPECT_EQ(Value(ini, "", "top", "none"), "none");
+    EXPECT_EQ(Value("Name", "y", "none"), "none");
+    EXPECT_EQ(Value("Open", "y"), "2");
+    EXPECT_EQ(Value("", "top", "none"), "none");
 }
 
 TEST_F(IniEngineRead, EveryKindOfLineEndIsRead) {
     WriteBytes(ini, "[A]\r\ncrlf=1\r\n[B]\nlf=2\n[C]\rcr=3\r[D]\n\rmixed=4");
-    EXPECT_EQ(Value(ini, "A", "crlf"), "1");
-    EXPECT_EQ(Value(ini, "B", "lf"), "2");
-    EXPECT_EQ(Value(ini, "C", "cr"), "3");
-    EXPECT_EQ(Value(ini, "D", "mixed"), "4");
-    EXPECT_EQ(Listing(ini, "C"), std::vector<std::string>{"cr=3"});
+    EXPECT_EQ(Value("A", "crlf"), "1");
+    EXPECT_EQ(Value("B", "lf"), "2");
+    EXPECT_EQ(Value("C", "cr"), "3");
+    EXPECT_EQ(Value("D", "mixed"), "4");
+    EXPECT_EQ(Listing("C"), std::vector<std::string>{"cr=3"});
 }
 
 TEST_F(IniEngineRead, DefaultsForWhatIsMissingButAnEmptyValueIsPresent) {
     WriteBytes(ini, "[S]\r\nempty=\r\nblank=   \r\nquoted=\"\"\r\n[Empty]\r\n; only a comment\r\n");
-    EXPECT_EQ(Value(ini, "S", "empty", "dflt"), "");
-    EXPECT_EQ(Value(ini, "S", "blank", "dflt"), "");
-    EXPECT_EQ(Value(ini, "S", "quoted", "dflt"), "");
-    EXPECT_EQ(Value(ini, "S", "missing", "dflt"), "dflt");
-    EXPECT_EQ(Value(ini, "S", "missing"), "");
-    EXPECT_EQ(Value(ini, "Nope", "empty", "dflt"), "dflt");
-    EXPECT_EQ(Value(folder.File("absent.ini"), "S", "empty", "dflt"), "dflt");
-    EXPECT_TRUE(Listing(ini, "Empty").empty());
-    EXPECT_TRUE(Listing(ini, "Nope").empty());
-    EXPECT_TRUE(Listing(folder.File("absent.ini"), "S").empty());
+    EXPECT_EQ(Value("S", "empty", "dflt"), "");
+    EXPECT_EQ(Value("S", "blank", "dflt"), "");
+    EXPECT_EQ(Value("S", "quoted", "dflt"), "");
+    EXPECT_EQ(Value("S", "missing", "dflt"), "dflt");
+    EXPECT_EQ(Value("S", "missing"), "");
+    EXPECT_EQ(Value("Nope", "empty", "dflt"), "dflt");
+    EXPECT_EQ(ValueOf(folder.File("absent.ini"), "S", "empty", "dflt"), "dflt");
+    EXPECT_TRUE(Listing("Empty").empty());
+    EXPECT_TRUE(Listing("Nope").empty());
+    EXPECT_TRUE(ListingOf(folder.File("absent.ini"), "S").empty());
 }
 
 TEST_F(IniEngineRead, ValueIsCutToBufferSizeLessOne) {
     const std::string longValue(300, 'v');
     WriteBytes(ini, "[S]\r\nlong=" + longValue + "\r\nexact=" + std::string(259, 'e') + "\r\n");
-    EXPECT_EQ(Value(ini, "S", "long"), std::string(259, 'v'));
-    EXPECT_EQ(Value(ini, "S", "exact"), std::string(259, 'e'));
-    EXPECT_EQ(Value(ini, "S", "missing", longValue), std::string(259, 'v'));
+    EXPECT_EQ(Value("S", "long"), std::string(259, 'v'));
+    EXPECT_EQ(Value("S", "exact"), std::string(259, 'e'));
+    EXPECT_EQ(Value("S", "missing", longValue), std::string(259, 'v'));
 
     std::string small(4, 'x');
     EXPECT_EQ(ini::GetPrivateProfileString("S", "long", std::nullopt, small, ini), 3U);
@@ -167,28 +135,28 @@ TEST_F(IniEngineRead, BadInputNeverCrashes) {
         junk += static_cast<char>((i * 7919) % 256);
     }
     WriteBytes(ini, junk + "\n[S]\nk=v\n");
-    EXPECT_EQ(Value(ini, "S", "k"), "v");
+    EXPECT_EQ(Value("S", "k"), "v");
 
     WriteBytes(ini, "[S]\r\nnul=ab\0cd\r\nk\0x=1\r\n"s);
-    EXPECT_EQ(Value(ini, "S", "nul"), "ab"); // a value ends at a NUL, as a C string does
-    EXPECT_EQ(Listing(ini, "S"), (std::vector<std::string>{"nul=ab", "k"}));
+    EXPECT_EQ(Value("S", "nul"), "ab"); // a value ends at a NUL, as a C string does
+    EXPECT_EQ(Listing("S"), (std::vector<std::string>{"nul=ab", "k"}));
 
     const std::string megabyte(1 << 20, 'm');
     WriteBytes(ini, "[S]\r\nhuge=" + megabyte + "\r\n" + megabyte + "\r\nafter=ok\r\n");
-    EXPECT_EQ(Value(ini, "S", "huge"), std::string(259, 'm'));
-    EXPECT_EQ(Value(ini, "S", "after"), "ok");
-    const auto cut = Listing(ini, "S"); // cut inside the long line: no "after"
+    EXPECT_EQ(Value("S", "huge"), std::string(259, 'm'));
+    EXPECT_EQ(Value("S", "after"), "ok");
+    const auto cut = Listing("S"); // cut inside the long line: no "after"
     ASSERT_EQ(cut.size(), 1U);
     EXPECT_EQ(cut[0].size(), 29998U);
 
-    EXPECT_EQ(Value(folder.Path(), "S", "k", "dflt"), "dflt");
-    EXPECT_TRUE(Listing(folder.Path(), "S").empty());
-    EXPECT_EQ(Value(folder.File("no/such/folder.ini"), "S", "k", "dflt"), "dflt");
-    EXPECT_EQ(Value("", "S", "k", "dflt"), "dflt");
+    EXPECT_EQ(ValueOf(folder.Path(), "S", "k", "dflt"), "dflt");
+    EXPECT_TRUE(ListingOf(folder.Path(), "S").empty());
+    EXPECT_EQ(ValueOf(folder.File("no/such/folder.ini"), "S", "k", "dflt"), "dflt");
+    EXPECT_EQ(ValueOf("", "S", "k", "dflt"), "dflt");
 
     const std::string fifo = folder.File("fifo.ini");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(Value(fifo, "S", "k", "dflt"), "dflt"); // no hang on a FIFO
+    EXPECT_EQ(ValueOf(fifo, "S", "k", "dflt"), "dflt"); // no hang on a FIFO
 }
 
 } // namespace

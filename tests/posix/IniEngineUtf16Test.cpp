@@ -1,9 +1,6 @@
 // A host INI file in UTF-16 (little-endian, with its byte-order mark), as Windows reads and
 // writes it: the ANSI functions see its text in Windows-1252, and a write keeps the file UTF-16.
-#include "os/ProfileFunctions.h"
-#include "tests/config/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "IniFileTest.h"
 
 #include <vector>
 
@@ -11,7 +8,6 @@ namespace karusello {
 namespace {
 
 using testing::ReadBytes;
-using testing::TempFolder;
 using testing::WriteBytes;
 
 // The bytes of a UTF-16 file with this text.
@@ -24,34 +20,7 @@ std::string Utf16(std::u16string_view text) {
     return bytes;
 }
 
-class IniEngineUtf16 : public ::testing::Test {
-protected:
-    std::string Value(std::string_view section, std::string_view key,
-                      std::optional<std::string_view> defaultText = std::nullopt) {
-        std::string buffer(260, 'x');
-        const std::size_t n = ini::GetPrivateProfileString(section, key, defaultText, buffer, ini);
-        EXPECT_EQ(buffer[n], '\0');
-        return buffer.substr(0, n);
-    }
-    std::vector<std::string> Listing(std::string_view section) {
-        std::string buffer(1000, 'x');
-        const std::size_t n = ini::GetPrivateProfileSection(section, buffer, ini);
-        std::vector<std::string> lines;
-        for (std::size_t begin = 0; begin < n;) {
-            const std::size_t nul = buffer.find('\0', begin);
-            lines.push_back(buffer.substr(begin, nul - begin));
-            begin = nul + 1;
-        }
-        return lines;
-    }
-    bool Write(std::string_view section, std::string_view key,
-               std::optional<std::string_view> value) {
-        return ini::WritePrivateProfileString(section, key, value, ini);
-    }
-
-    TempFolder folder;
-    std::string ini = folder.File("host.ini");
-};
+using IniEngineUtf16 = testing::IniFileTest;
 
 TEST_F(IniEngineUtf16, IsReadInWindows1252WithAQuestionMarkForWhatItCannotHold) {
     const std::u16string text = u"[Global]\r\n SkinFileName = blau.skn \r\n"

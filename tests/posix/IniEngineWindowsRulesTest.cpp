@@ -1,9 +1,6 @@
 // The corners where the Windows profile functions read and write a file in their own way: a
 // header without "]", the names and the default a caller gives, a last line without a line end.
-#include "os/ProfileFunctions.h"
-#include "tests/config/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "IniFileTest.h"
 
 #include <vector>
 
@@ -11,37 +8,9 @@ namespace karusello {
 namespace {
 
 using testing::ReadBytes;
-using testing::TempFolder;
 using testing::WriteBytes;
 
-class IniEngineWindowsRules : public ::testing::Test {
-protected:
-    std::string Value(std::string_view section, std::string_view key,
-                      std::optional<std::string_view> defaultText = std::nullopt) {
-        std::string buffer(260, 'x');
-        const std::size_t n = ini::GetPrivateProfileString(section, key, defaultText, buffer, ini);
-        EXPECT_EQ(buffer[n], '\0');
-        return buffer.substr(0, n);
-    }
-    std::vector<std::string> Listing(std::string_view section) {
-        std::string buffer(1000, 'x');
-        const std::size_t n = ini::GetPrivateProfileSection(section, buffer, ini);
-        std::vector<std::string> lines;
-        for (std::size_t begin = 0; begin < n;) {
-            const std::size_t nul = buffer.find('\0', begin);
-            lines.push_back(buffer.substr(begin, nul - begin));
-            begin = nul + 1;
-        }
-        return lines;
-    }
-    bool Write(std::string_view section, std::string_view key,
-               std::optional<std::string_view> value) {
-        return ini::WritePrivateProfileString(section, key, value, ini);
-    }
-
-    TempFolder folder;
-    std::string ini = folder.File("host.ini");
-};
+using IniEngineWindowsRules = testing::IniFileTest;
 
 TEST_F(IniEngineWindowsRules, AHeaderWithoutClosingBracketOpensItsSection) {
     WriteBytes(ini, "[Global]\r\nk=g\r\n"

@@ -1,8 +1,5 @@
-#include "os/ProfileFunctions.h"
-#include "tests/config/TempFolder.h"
+#include "IniFileTest.h"
 #include "tests/support/UnprivilegedUser.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -15,20 +12,13 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-class IniEngineWrite : public ::testing::Test {
+class IniEngineWrite : public testing::IniFileTest {
 protected:
-    bool Write(std::string_view section, std::string_view key,
-               std::optional<std::string_view> value) {
-        return ini::WritePrivateProfileString(section, key, value, ini);
-    }
     // Nothing but the INI file (and what a test put there) is left in the folder.
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()));
     }
-
-    TempFolder folder;
-    std::string ini = folder.File("host.ini");
 };
 
 // A file with comments, blanks and every kind of line end, holding the given values.
