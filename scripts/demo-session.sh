@@ -30,43 +30,8 @@ pids+=("$HOSTSIM_PID")
 # Plain descriptors: bash does not hand a coprocess's own ones to subshells (pipelines).
 exec 3>&"${HOSTSIM[1]}" 4<&"${HOSTSIM[0]}"
 
-# Sends one command and prints its answer (message lines in between are skipped).
-command() {
-    echo "$1" >&3
-    local line
-    while read -r -t 30 line <&4; do
-        case $line in
-        ok* | error*) echo "$line"; return ;;
-        esac
-    done
-    echo "error: no answer to '$1'" >&2
-    exit 1
-}
-wait_for_line() {
-    local line
-    while read -r -t 30 line <&4; do
-        [[ $line == $1* ]] && return
-    done
-    echo "error: hostsim did not say '$1'" >&2
-    exit 1
-}
-# The shown playlist's entries in display order (by sort value): the first plids and sids.
-order() {
-    command order | awk '{
-        for (i = 1; i <= NF; i++) { split($i, kv, "="); f[kv[1]] = kv[2] }
-        n = split(f["plids"], p, ","); split(f["sids"], s, ",")
-        line = ""; for (i = 1; i <= 12 && i <= n; i++) line = line sprintf("%s(%s) ", p[i], s[i])
-        printf "  %d entries, first ones as plid(sid): %s...\n", n, line }'
-}
-messages_count() { wc -l <"$run/messages.log" 2>/dev/null || echo 0; }
-wait_for_messages() {
-    for _ in $(seq 100); do
-        (($(messages_count) >= $1)) && return
-        sleep 0.1
-    done
-    echo "error: the host received no message" >&2
-    exit 1
-}
+host_name=hostsim
+source "$(dirname "$0")/demo-lib.sh"
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 wait_for_line ready

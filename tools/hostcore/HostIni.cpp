@@ -3,6 +3,7 @@
 #include "os/Utf8Path.h"
 #include "tools/hostcore/Numbers.h"
 
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 
@@ -57,6 +58,20 @@ std::filesystem::path HostIni::DatabasePath() {
         return Utf8Path(named);
     }
     return folder_ / "brisolan.mdb";
+}
+
+PublishedHandles::PublishedHandles(HostIni& ini, const WindowHandles& handles,
+                                   std::string hostName)
+    : ini_(ini), handles_(handles), hostName_(std::move(hostName)) {
+    ini_.PublishHandles(handles_);
+}
+
+PublishedHandles::~PublishedHandles() {
+    try {
+        ini_.WithdrawHandles(handles_);
+    } catch (const std::exception& error) {
+        std::cerr << hostName_ << ": " << error.what() << std::endl;
+    }
 }
 
 } // namespace karusello::hostsim

@@ -48,4 +48,19 @@ private:
     ToolBox toolBox_;
 };
 
+// The handles stay in the INI file exactly as long as this lives, however the host ends. A
+// failure to withdraw them is reported on standard error under the host's name.
+class PublishedHandles {
+public:
+    PublishedHandles(HostIni& ini, const WindowHandles& handles, std::string hostName);
+    ~PublishedHandles();
+    PublishedHandles(const PublishedHandles&) = delete;
+    PublishedHandles& operator=(const PublishedHandles&) = delete;
+
+private:
+    HostIni& ini_;
+    WindowHandles handles_;
+    std::string hostName_;
+};
+
 } // namespace karusello::hostsim

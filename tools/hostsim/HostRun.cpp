@@ -19,27 +19,6 @@
 namespace karusello::hostsim {
 namespace {
 
-// The handles stay in the INI file exactly as long as this lives, however the host ends.
-class PublishedHandles {
-public:
-    PublishedHandles(HostIni& ini, const WindowHandles& handles) : ini_(ini), handles_(handles) {
-        ini_.PublishHandles(handles_);
-    }
-    ~PublishedHandles() {
-        try {
-            ini_.WithdrawHandles(handles_);
-        } catch (const std::exception& error) {
-            std::cerr << "hostsim: " << error.what() << std::endl;
-        }
-    }
-    PublishedHandles(const PublishedHandles&) = delete;
-    PublishedHandles& operator=(const PublishedHandles&) = delete;
-
-private:
-    HostIni& ini_;
-    WindowHandles handles_;
-};
-
 // Answers every command line on standard output, and ends the host on a termination signal.
 void ServeCommands(QObject* context, HostController& controller, HostFrontEnd& frontEnd) {
     auto* reader = new CommandReader(context);
@@ -97,7 +76,7 @@ int RunWithWindows(char* program, const HostOptions& options) {
     int code = 0;
     {
         const WindowHandles handles = *frontEnd.Handles();
-        PublishedHandles published(ini, handles);
+        PublishedHandles published(ini, handles, "hostsim");
         std::cout << "ready DB=" << handles.db << " DJ=" << handles.dj << std::endl;
         QObject context;
         ServeCommands(&context, controller, frontEnd);

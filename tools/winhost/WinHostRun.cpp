@@ -46,27 +46,6 @@ PreparedHost PrepareHost(const HostOptions& options) {
     return host;
 }
 
-// The handles stay in the INI file exactly as long as this lives, however the host ends.
-class PublishedHandles {
-public:
-    PublishedHandles(HostIni& ini, const WindowHandles& handles) : ini_(ini), handles_(handles) {
-        ini_.PublishHandles(handles_);
-    }
-    ~PublishedHandles() {
-        try {
-            ini_.WithdrawHandles(handles_);
-        } catch (const std::exception& error) {
-            std::cerr << "winhost: " << error.what() << std::endl;
-        }
-    }
-    PublishedHandles(const PublishedHandles&) = delete;
-    PublishedHandles& operator=(const PublishedHandles&) = delete;
-
-private:
-    HostIni& ini_;
-    WindowHandles handles_;
-};
-
 // Neither the command reader's pipe nor the answers' pipe may stay open in a plug-in that
 // outlives the host.
 void KeepStandardHandlesToItself() {
@@ -122,7 +101,7 @@ int RunWinHost(const HostOptions& options) {
     int code = 0;
     {
         const WindowHandles handles = *windows.Handles();
-        PublishedHandles published(ini, handles);
+        PublishedHandles published(ini, handles, "winhost");
         std::cout << "ready DB=" << handles.db << " DJ=" << handles.dj << std::endl;
         StartCommandInput(plumbing.Target());
         code = RunMessageLoop();
