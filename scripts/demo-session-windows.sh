@@ -16,7 +16,7 @@ trap '"$root/scripts/wine-env.sh" stop "$wine_state"' EXIT
 eval "$("$root/scripts/wine-env.sh" env "$wine_state")"
 export KARUSELLO_NO_ERROR_DIALOG=1
 
-coproc WINHOST { wine "$host/winhost.exe" "$@" 2>"$run/winhost.err"; }
+coproc WINHOST { "$WINE" "$host/winhost.exe" "$@" 2>"$run/winhost.err"; }
 # Plain descriptors: bash does not hand a coprocess's own ones to subshells (pipelines).
 exec 3>&"${WINHOST[1]}" 4<&"${WINHOST[0]}"
 

@@ -13,10 +13,19 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 scripts/install-deps.sh
-scripts/build.sh windows --target karusello --target winhost
+# The 32-bit build, as shipped; on a machine that cannot run 32-bit programs, the same program
+# built for 64 bits.
+export KARUSELLO_WINE_ARCH
+KARUSELLO_WINE_ARCH=$(scripts/wine-env.sh usable-arch)
+flavour=windows
+if [[ $KARUSELLO_WINE_ARCH == win64 ]]; then
+    flavour=windows64
+    echo "This machine cannot run 32-bit programs: the demo runs the 64-bit build." >&2
+fi
+scripts/build.sh "$flavour" --target karusello --target winhost
 scripts/build.sh release -DKARUSELLO_BUILD_TESTS=OFF --target karusello-demohost
 
-windows_build=$root/build/windows
+windows_build=$root/build/$flavour
 run=$root/demo-run/windows
 host=$run/host
 rm -rf "$run"
@@ -25,7 +34,7 @@ build/release/tools/demohost/karusello-demohost "$host" --skin skins/brisolan.sk
 cp "$windows_build/karusello.exe" "$windows_build/tools/winhost/winhost.exe" "$host/"
 winhost_args=(--host "$host" --show 17 --log "$run/messages.log")
 # The demo's Wine prefix and server of its own, apart from the tests' (scripts/wine-env.sh).
-wine_state=$root/build/wine-demo
+wine_state=$root/build/wine-demo-$KARUSELLO_WINE_ARCH
 
 if [[ -n "${DISPLAY:-}" && "${KARUSELLO_DEMO_SCRIPTED:-}" != 1 ]]; then
     trap 'scripts/wine-env.sh stop "$wine_state"' EXIT
@@ -33,7 +42,7 @@ if [[ -n "${DISPLAY:-}" && "${KARUSELLO_DEMO_SCRIPTED:-}" != 1 ]]; then
     eval "$(scripts/wine-env.sh env "$wine_state")"
     echo "Host folder: $host"
     echo "Use the menu entry \"Shuffle Playlist\" of the window \"Brisolan Datenbank\"."
-    wine "$host/winhost.exe" "${winhost_args[@]}"
+    "$WINE" "$host/winhost.exe" "${winhost_args[@]}"
     exit
 fi
 

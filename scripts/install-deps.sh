@@ -15,8 +15,9 @@ packages=(
     fonts-dejavu-core
     # The 32-bit Windows build and its tests under Wine (docs/windows.md): the mingw-w64
     # compilers with POSIX threads, GoogleTest's sources to build for Windows, 32-bit Wine, and
-    # the 32-bit ODBC driver manager and SQLite driver that Wine's ODBC hands its calls to.
-    g++-mingw-w64-i686-posix googletest
+    # the 32-bit ODBC driver manager and SQLite driver that Wine's ODBC hands its calls to. The
+    # 64-bit compilers build the same program where 32-bit programs cannot run.
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
     wine wine32:i386 wine64
     unixodbc libodbc2:i386 libsqliteodbc:i386
 )

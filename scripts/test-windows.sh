@@ -25,6 +25,14 @@ if [[ ${KARUSELLO_WINE_TEST_DISPLAY:-} != private ]]; then
 fi
 
 wine_env=$root/scripts/wine-env.sh
+# A 64-bit build runs in a 64-bit prefix.
+if grep -qs 'CMAKE_SYSTEM_PROCESSOR "x86_64"' "$build_dir"/CMakeFiles/*/CMakeSystem.cmake; then
+    export KARUSELLO_WINE_ARCH=win64
+    bits=64
+else
+    export KARUSELLO_WINE_ARCH=win32
+    bits=32
+fi
 log=$(mktemp)
 trap '"$wine_env" stop "$build_dir"; rm -f "$log"' EXIT
 trap 'exit 130' INT
@@ -35,5 +43,5 @@ cd "$build_dir"
 status=0
 ctest --output-on-failure --timeout 300 -j 2 "$@" 2>&1 | tee "$log" || status=$?
 summary=$(grep -E '^[0-9]+% tests passed' "$log" || true)
-echo "Windows build under Wine: ${summary:-no ctest summary}"
+echo "Windows build ($bits-bit) under Wine: ${summary:-no ctest summary}"
 exit "$status"

@@ -6,6 +6,7 @@
 #   scripts/wine-env.sh stop <build-dir>           ends the server that start or run started
 #   scripts/wine-env.sh run <build-dir> <exe> ...  runs a Windows program (CMake's emulator)
 #   eval "$(scripts/wine-env.sh env <build-dir>)"  the variables, for running wine by hand
+#   scripts/wine-env.sh usable-arch                 win32 where 32-bit Wine runs here, else win64
 #
 # Wine leaves a server and its service processes behind, and they hold on to the standard
 # output of the program that started them: ctest and ninja, which read that output to its end,
@@ -15,12 +16,22 @@
 # program, for the test listing during a build); start keeps them until stop (for ctest).
 #
 # Headless: console programs need no X display. With DISPLAY set (Xvfb), windows open there.
+#
+# KARUSELLO_WINE_ARCH chooses the prefix: win32 (the default; 32-bit Wine, for the shipped
+# 32-bit build) or win64 (64-bit Wine only, for the 64-bit build on a machine that cannot run
+# 32-bit programs). The toolchain files pass it with the emulator command.
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 start|stop|env <build-dir> | run <build-dir> <exe> [args...]" >&2
+    echo "usage: $0 start|stop|env <build-dir> | run <build-dir> <exe> [args...] | usable-arch" >&2
     exit 2
 }
+# Some kernels run no 32-bit programs (their x86 compatibility mode is off or missing), and
+# then 32-bit Wine cannot start at all.
+if [[ ${1:-} == usable-arch ]]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+    exit 0
+fi
 (($# >= 2)) || usage
 command=$1
 build_dir=$(realpath -m -- "$2")
@@ -28,7 +39,13 @@ shift 2
 
 state_dir=$build_dir/wine
 export WINEPREFIX=$state_dir/prefix
-export WINEARCH=win32
+export WINEARCH=${KARUSELLO_WINE_ARCH:-win32}
+case $WINEARCH in
+# Debian's wine command always starts the 32-bit loader when wine32 is installed.
+win32) wine=wine ;;
+win64) wine=/usr/lib/wine/wine64 && export WINELOADER=$wine ;;
+*) echo "wine-env: KARUSELLO_WINE_ARCH must be win32 or win64, not $WINEARCH" >&2 && exit 2 ;;
+esac
 export WINEDEBUG=${KARUSELLO_WINEDEBUG:--all}
 # No Mono or Gecko: nothing here needs them, and their installer would ask for a download.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -39,7 +56,7 @@ C | POSIX) export LANG=C.UTF-8 && unset LC_ALL ;;
 esac
 log=$state_dir/wine.log
 server_pid_file=$state_dir/wineserver.pid
-ready_mark=$WINEPREFIX/.karusello-ready
+ready_mark=$WINEPREFIX/.karusello-ready-$WINEARCH
 
 server_running() {
     local pid
@@ -69,9 +86,9 @@ create_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     echo "wine-env: creating the Wine prefix $WINEPREFIX" >&2
-    (exec_detached wine wineboot --init)
+    (exec_detached "$wine" wineboot --init)
     # Windows get no window manager decorations and stay where they are put.
-    (exec_detached wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f)
+    (exec_detached "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f)
     # The registry reaches the disk when the server ends.
     (exec_detached wineserver -w)
     touch "$ready_mark"
@@ -101,7 +118,7 @@ start_server() {
     echo $! >"$server_pid_file"
     wait_for_server $!
     # One program brings up Wine's services.
-    (exec_detached wine cmd /c exit)
+    (exec_detached "$wine" cmd /c exit)
 }
 
 stop_server() {
@@ -142,11 +159,11 @@ stop) with_lock stop_server ;;
 run)
     (($# >= 1)) || usage
     with_lock setup_for_run
-    exec wine "$@"
+    exec "$wine" "$@"
     ;;
 env)
-    printf 'export WINEPREFIX=%q WINEARCH=%q WINEDEBUG=%q WINEDLLOVERRIDES=%q\n' \
-        "$WINEPREFIX" "$WINEARCH" "$WINEDEBUG" "$WINEDLLOVERRIDES"
+    printf 'export WINEPREFIX=%q WINEARCH=%q WINEDEBUG=%q WINEDLLOVERRIDES=%q WINE=%q\n' \
+        "$WINEPREFIX" "$WINEARCH" "$WINEDEBUG" "$WINEDLLOVERRIDES" "$wine"
     ;;
 *) usage ;;
 esac
