@@ -18,24 +18,12 @@ void QtFormView::SetCaption(const std::string& caption) {
     window_.setWindowTitle(QString::fromStdString(caption));
 }
 
-QPushButton& QtFormView::ButtonOf(Button button) {
-    switch (button) {
-    case Button::Shuffel:
-        return window_.cmdShuffel();
-    case Button::Abbruch:
-        return window_.cmdAbbruch();
-    case Button::Weiderherstellen:
-        break;
-    }
-    return window_.cmdWeiderherstellen();
-}
-
 void QtFormView::SetButtonCaption(Button button, const std::string& caption) {
-    ButtonOf(button).setText(QString::fromStdString(caption));
+    ButtonOf(window_, button).setText(QString::fromStdString(caption));
 }
 
 void QtFormView::SetButtonEnabled(Button button, bool enabled) {
-    ButtonOf(button).setEnabled(enabled);
+    ButtonOf(window_, button).setEnabled(enabled);
 }
 
 // The busy pointer is shown over the whole application, as the hourglass was, and is set at

@@ -2,8 +2,6 @@
 
 #include "app/interfaces/FormView.h"
 
-class QPushButton;
-
 namespace karusello {
 
 class RandomPLWindow;
@@ -23,8 +21,6 @@ public:
     void SetRedraw(WindowHandle window, bool on) override;
 
 private:
-    QPushButton& ButtonOf(Button button);
-
     RandomPLWindow& window_;
     bool busyPointer_ = false;
 };

@@ -59,3 +59,34 @@ wait_for_messages() {
     echo "error: the host received no message" >&2
     exit 1
 }
+# The window's part of the session, the same on both hosts: a screenshot of the window, a click
+# on shuffle and one on restore, each followed by the order the host shows and a screenshot of
+# it, then the messages the host received. Needs the window in $window and a click function
+# taking a point of the window's client area.
+window_session() {
+    sleep 0.5
+    import -window "$window" "$run/karusello-window.png"
+    command "screenshot $run/host-before.png" >/dev/null
+
+    echo "== Order before the shuffle:"
+    order
+    click 360 118
+    wait_for_messages 2
+    sleep 0.3
+    echo "== Order after the shuffle:"
+    order
+    command "screenshot $run/host-shuffled.png" >/dev/null
+
+    click 77 117
+    wait_for_messages 4
+    sleep 0.3
+    echo "== Order after the restore:"
+    order
+    command "screenshot $run/host-restored.png" >/dev/null
+
+    echo "== Messages the host received:"
+    cat "$run/messages.log"
+}
+screenshots_line() {
+    echo "== Screenshots: $run/karusello-window.png $run/host-before.png $run/host-shuffled.png $run/host-restored.png"
+}

@@ -44,29 +44,10 @@ grep -A1 -E '^\[PLUGIN' "$host/brisolan.ini" | tr -d '\r'
 echo "== Second start: the window opens."
 pid=$(command shuffle | sed 's/.*pid=//')
 window=$(timeout 60 xdotool search --sync --name '^Brisolan Karusello$' | head -1)
-sleep 0.5
-import -window "$window" "$run/karusello-window.png"
-command "screenshot $run/host-before.png" >/dev/null
-
-echo "== Order before the shuffle:"
-order
-click 360 118
-wait_for_messages 2
-echo "== Order after the shuffle:"
-order
-command "screenshot $run/host-shuffled.png" >/dev/null
-
-click 77 117
-wait_for_messages 4
-echo "== Order after the restore:"
-order
-command "screenshot $run/host-restored.png" >/dev/null
-
-echo "== Messages the host received:"
-cat "$run/messages.log"
+window_session
 
 click 260 118
 echo "== Cancel: the plug-in ends with exit code $(wait_for_end "$pid")."
 command close >/dev/null
 wait "$WINHOST_PID" || true
-echo "== Screenshots: $run/karusello-window.png $run/host-before.png $run/host-shuffled.png $run/host-restored.png"
+screenshots_line

@@ -46,30 +46,9 @@ grep -A1 -E '^\[PLUGIN' "$run/host/brisolan.ini" | tr -d '\r'
 echo "== Second start: the window opens."
 command shuffle >/dev/null
 window=$(xdotool search --sync --name '^Brisolan Karusello$' | head -1)
-sleep 0.5
-import -window "$window" "$run/karusello-window.png"
-command "screenshot $run/host-before.png" >/dev/null
-
-echo "== Order before the shuffle:"
-order
-click 360 118
-wait_for_messages 2
-sleep 0.3
-echo "== Order after the shuffle:"
-order
-command "screenshot $run/host-shuffled.png" >/dev/null
-
-click 77 117
-wait_for_messages 4
-sleep 0.3
-echo "== Order after the restore:"
-order
-command "screenshot $run/host-restored.png" >/dev/null
-
-echo "== Messages the host received:"
-cat "$run/messages.log"
+window_session
 
 click 260 118
 command close >/dev/null
 wait "$HOSTSIM_PID" || true
-echo "== Screenshots: $run/karusello-window.png $run/host-before.png $run/host-shuffled.png $run/host-restored.png"
+screenshots_line

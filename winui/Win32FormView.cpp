@@ -14,24 +14,12 @@ void Win32FormView::SetCaption(const std::string& caption) {
     SetWindowTextUtf8(window_.Hwnd(), caption);
 }
 
-CommandButton& Win32FormView::ButtonOf(Button button) {
-    switch (button) {
-    case Button::Shuffel:
-        return window_.cmdShuffel();
-    case Button::Abbruch:
-        return window_.cmdAbbruch();
-    case Button::Weiderherstellen:
-        break;
-    }
-    return window_.cmdWeiderherstellen();
-}
-
 void Win32FormView::SetButtonCaption(Button button, const std::string& caption) {
-    ButtonOf(button).SetCaption(caption);
+    ButtonOf(window_, button).SetCaption(caption);
 }
 
 void Win32FormView::SetButtonEnabled(Button button, bool enabled) {
-    ButtonOf(button).SetEnabled(enabled);
+    ButtonOf(window_, button).SetEnabled(enabled);
 }
 
 void Win32FormView::SetMousePointer(int style) {

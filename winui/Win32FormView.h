@@ -4,7 +4,6 @@
 
 namespace karusello {
 
-class CommandButton;
 class RandomPLWindow;
 
 // The workflow's view of the window, carried out on the Win32 window and its controls.
@@ -23,8 +22,6 @@ public:
     void SetRedraw(WindowHandle window, bool on) override;
 
 private:
-    CommandButton& ButtonOf(Button button);
-
     RandomPLWindow& window_;
 };
 

@@ -8,6 +8,20 @@ namespace karusello {
 
 enum class Button { Shuffel, Abbruch, Weiderherstellen };
 
+// The control of a window class (any toolkit's) that carries cmdShuffel, cmdAbbruch and
+// cmdWeiderherstellen for a Button.
+template <typename Window> auto& ButtonOf(Window& window, Button button) {
+    switch (button) {
+    case Button::Shuffel:
+        return window.cmdShuffel();
+    case Button::Abbruch:
+        return window.cmdAbbruch();
+    case Button::Weiderherstellen:
+        break;
+    }
+    return window.cmdWeiderherstellen();
+}
+
 inline constexpr int vbDefault = 0;    // mouse pointer: the default arrow
 inline constexpr int vbHourglass = 11; // mouse pointer: busy
 

@@ -27,8 +27,10 @@ public:
         return widget != nullptr ? Of(widget->geometry()) : Geometry{};
     }
     std::string Caption() { return window_.windowTitle().toStdString(); }
-    std::string ButtonCaption(Button button) { return ButtonOf(button).text().toStdString(); }
-    bool ButtonEnabled(Button button) { return ButtonOf(button).isEnabled(); }
+    std::string ButtonCaption(Button button) {
+        return ButtonOf(window_, button).text().toStdString();
+    }
+    bool ButtonEnabled(Button button) { return ButtonOf(window_, button).isEnabled(); }
     std::string LabelText() { return window_.SkinLabel1().text().toStdString(); }
     bool BusyPointer() {
         const QCursor* cursor = QApplication::overrideCursor();
@@ -55,17 +57,6 @@ public:
 private:
     static Geometry Of(const QRect& rect) {
         return {rect.x(), rect.y(), rect.width(), rect.height()};
-    }
-    QPushButton& ButtonOf(Button button) {
-        switch (button) {
-        case Button::Shuffel:
-            return window_.cmdShuffel();
-        case Button::Abbruch:
-            return window_.cmdAbbruch();
-        case Button::Weiderherstellen:
-            break;
-        }
-        return window_.cmdWeiderherstellen();
     }
 
     RandomPLWindow window_;

@@ -28,8 +28,8 @@ public:
         return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
     }
     std::string Caption() { return WindowTextUtf8(window_.Hwnd()); }
-    std::string ButtonCaption(Button button) { return ButtonOf(button).Caption(); }
-    bool ButtonEnabled(Button button) { return ButtonOf(button).Enabled(); }
+    std::string ButtonCaption(Button button) { return ButtonOf(window_, button).Caption(); }
+    bool ButtonEnabled(Button button) { return ButtonOf(window_, button).Enabled(); }
     std::string LabelText() { return window_.SkinLabel1().Text(); }
     // What a control under the pointer asks its window for.
     bool BusyPointer() {
@@ -70,17 +70,6 @@ private:
                : control == window_.cmdAbbruch().Hwnd()          ? "cmdAbbruch"
                : control == window_.cmdWeiderherstellen().Hwnd() ? "cmdWeiderherstellen"
                                                                  : "?";
-    }
-    CommandButton& ButtonOf(Button button) {
-        switch (button) {
-        case Button::Shuffel:
-            return window_.cmdShuffel();
-        case Button::Abbruch:
-            return window_.cmdAbbruch();
-        case Button::Weiderherstellen:
-            break;
-        }
-        return window_.cmdWeiderherstellen();
     }
 
     RandomPLWindow window_;
