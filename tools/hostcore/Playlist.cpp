@@ -24,4 +24,28 @@ std::string DisplayName(const PlaylistInfo& info) {
     return info.name ? *info.name : "(kein Name)";
 }
 
+bool IsGrid(const PlaylistInfo& info) {
+    return info.grid && *info.grid == gridYes;
+}
+
+std::string ChooserText(const PlaylistInfo& info) {
+    return std::to_string(info.nid) + ": " + DisplayName(info) + (IsGrid(info) ? " [Grid]" : "");
+}
+
+std::string EntryText(const PlaylistEntry& entry) {
+    return entry.artist + " - " + entry.title + " (" + FormatDuration(entry.seconds) + ")";
+}
+
+ShownPlaylistTexts TextsOfShownPlaylist(std::int32_t nid, const std::optional<Playlist>& playlist) {
+    if (!playlist) {
+        const std::string missing = "Playliste " + std::to_string(nid) + " gibt es nicht";
+        return {missing, missing, ""};
+    }
+    return {DisplayName(playlist->info) + " (" + std::to_string(playlist->entries.size()) +
+                " Titel)" + (IsGrid(playlist->info) ? " - Grid-Playliste" : ""),
+            "Playliste: " + DisplayName(playlist->info),
+            playlist->entries.empty() ? "Keine Titel"
+                                      : "Als Nächstes: " + EntryText(playlist->entries[0])};
+}
+
 } // namespace karusello::hostsim

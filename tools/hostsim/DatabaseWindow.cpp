@@ -14,21 +14,7 @@
 #include <QVBoxLayout>
 
 namespace karusello::hostsim {
-namespace {
-
-// Access's yes/no values.
-constexpr std::int32_t gridYes = -1;
-constexpr std::int32_t gridNo = 0;
-
-QString ChooserText(const PlaylistInfo& info) {
-    QString text = QString::number(info.nid) + ": " + QString::fromStdString(DisplayName(info));
-    if (info.grid && *info.grid == gridYes) {
-        text += " [Grid]";
-    }
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 DatabaseWindow::DatabaseWindow(const QString& pluginMenuText) {
     setWindowTitle(QStringLiteral("Brisolan Datenbank"));
@@ -92,27 +78,22 @@ void DatabaseWindow::ShowPlaylists(const std::vector<PlaylistInfo>& playlists,
                                    std::int32_t shownNid) {
     chooser_->clear();
     for (const PlaylistInfo& info : playlists) {
-        chooser_->addItem(ChooserText(info), info.nid);
+        chooser_->addItem(QString::fromStdString(ChooserText(info)), info.nid);
     }
     chooser_->setCurrentIndex(chooser_->findData(shownNid));
 }
 
 void DatabaseWindow::ShowPlaylist(std::int32_t nid, const std::optional<Playlist>& playlist) {
     shownNid_ = nid;
+    name_->setText(QString::fromStdString(TextsOfShownPlaylist(nid, playlist).headline));
     if (!playlist) {
         shownInfo_.reset();
-        name_->setText(QStringLiteral("Playliste %1 gibt es nicht").arg(nid));
         model_.SetEntries({});
         gridAction_->setChecked(false);
         return;
     }
     shownInfo_ = playlist->info;
-    const bool grid = playlist->info.grid && *playlist->info.grid == gridYes;
-    name_->setText(QStringLiteral("%1 (%2 Titel)%3")
-                       .arg(QString::fromStdString(DisplayName(playlist->info)))
-                       .arg(playlist->entries.size())
-                       .arg(grid ? QStringLiteral(" - Grid-Playliste") : QString()));
-    gridAction_->setChecked(grid);
+    gridAction_->setChecked(IsGrid(playlist->info));
     model_.SetEntries(playlist->entries);
 }
 

@@ -11,12 +11,6 @@ namespace {
 // Enough lines to follow a session; older ones are dropped.
 constexpr int keptMessages = 200;
 
-QString EntryText(const PlaylistEntry& entry) {
-    return QStringLiteral("%1 - %2 (%3)")
-        .arg(QString::fromStdString(entry.artist), QString::fromStdString(entry.title),
-             QString::fromStdString(FormatDuration(entry.seconds)));
-}
-
 } // namespace
 
 PlayerWindow::PlayerWindow() {
@@ -36,16 +30,9 @@ PlayerWindow::PlayerWindow() {
 }
 
 void PlayerWindow::ShowPlaylist(std::int32_t nid, const std::optional<Playlist>& playlist) {
-    if (!playlist) {
-        onAir_->setText(QStringLiteral("Playliste %1 gibt es nicht").arg(nid));
-        next_->clear();
-        return;
-    }
-    onAir_->setText(
-        QStringLiteral("Playliste: %1").arg(QString::fromStdString(DisplayName(playlist->info))));
-    next_->setText(playlist->entries.empty()
-                       ? QStringLiteral("Keine Titel")
-                       : QStringLiteral("Als Nächstes: %1").arg(EntryText(playlist->entries[0])));
+    const ShownPlaylistTexts texts = TextsOfShownPlaylist(nid, playlist);
+    onAir_->setText(QString::fromStdString(texts.onAir));
+    next_->setText(QString::fromStdString(texts.next));
 }
 
 void PlayerWindow::ShowMessage(const QString& line) {

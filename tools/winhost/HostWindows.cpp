@@ -18,7 +18,6 @@ namespace {
 constexpr const wchar_t* className = L"KaruselloWinHostWindow";
 // Enough lines to follow a session; older ones are dropped.
 constexpr LRESULT keptMessages = 200;
-constexpr std::int32_t gridYes = -1;
 
 enum ControlId : WORD {
     IdChooser = 100,
@@ -62,18 +61,6 @@ HFONT BoldFont() {
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     font.lfWeight = FW_BOLD;
     return ::CreateFontIndirectW(&font);
-}
-
-std::wstring ChooserText(const PlaylistInfo& info) {
-    std::string text = std::to_string(info.nid) + ": " + DisplayName(info);
-    if (info.grid && *info.grid == gridYes) {
-        text += " [Grid]";
-    }
-    return Wide(text);
-}
-
-std::string EntryText(const PlaylistEntry& entry) {
-    return entry.artist + " - " + entry.title + " (" + FormatDuration(entry.seconds) + ")";
 }
 
 void MoveTo(HWND child, int x, int y, int width, int height) {
@@ -315,7 +302,7 @@ void HostWindows::ShowPlaylists(const std::vector<PlaylistInfo>& playlists, std:
     }
     ::SendMessageW(chooser, CB_RESETCONTENT, 0, 0);
     for (const PlaylistInfo& info : playlists) {
-        const std::wstring text = ChooserText(info);
+        const std::wstring text = Wide(ChooserText(info));
         ::SendMessageW(chooser, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         if (info.nid == shownNid) {
             ::SendMessageW(chooser, CB_SETCURSEL, chooserNids_.size(), 0);
@@ -326,25 +313,13 @@ void HostWindows::ShowPlaylists(const std::vector<PlaylistInfo>& playlists, std:
 
 void HostWindows::ShowPlaylist(std::int32_t nid, const std::optional<Playlist>& playlist) {
     const Controls& c = *controls_;
-    std::string headline;
-    std::string onAir;
-    std::string next;
-    if (!playlist) {
-        headline = onAir = "Playliste " + std::to_string(nid) + " gibt es nicht";
-    } else {
-        const bool grid = playlist->info.grid && *playlist->info.grid == gridYes;
-        headline = DisplayName(playlist->info) + " (" + std::to_string(playlist->entries.size()) +
-                   " Titel)" + (grid ? " - Grid-Playliste" : "");
-        onAir = "Playliste: " + DisplayName(playlist->info);
-        next = playlist->entries.empty() ? "Keine Titel"
-                                         : "Als Nächstes: " + EntryText(playlist->entries[0]);
-    }
+    const ShownPlaylistTexts texts = TextsOfShownPlaylist(nid, playlist);
     if (c.name != nullptr) {
-        ::SetWindowTextW(c.name, Wide(headline).c_str());
+        ::SetWindowTextW(c.name, Wide(texts.headline).c_str());
     }
     if (c.onAir != nullptr) {
-        ::SetWindowTextW(c.onAir, Wide(onAir).c_str());
-        ::SetWindowTextW(c.next, Wide(next).c_str());
+        ::SetWindowTextW(c.onAir, Wide(texts.onAir).c_str());
+        ::SetWindowTextW(c.next, Wide(texts.next).c_str());
     }
     if (c.entries == nullptr) {
         return;
