@@ -9,9 +9,9 @@ namespace karusello {
 
 NamedMutex::NamedMutex(const std::string& name) {
     const std::wstring fullName = L"Local\\" + win32::WideFromUtf8(name);
-    handle_ = ::CreateMutexW(nullptr, FALSE, fullName.c_str());
+    handle_.Reset(::CreateMutexW(nullptr, FALSE, fullName.c_str()));
     const DWORD error = ::GetLastError();
-    if (handle_ == nullptr) {
+    if (!handle_.Valid()) {
         // A mutex of that name made by a process with other rights still means that it runs.
         if (error == ERROR_ACCESS_DENIED) {
             existed_ = true;
@@ -23,12 +23,6 @@ NamedMutex::NamedMutex(const std::string& name) {
                                std::to_string(error) + ")");
     }
     existed_ = error == ERROR_ALREADY_EXISTS;
-}
-
-NamedMutex::~NamedMutex() {
-    if (handle_ != nullptr) {
-        ::CloseHandle(handle_);
-    }
 }
 
 } // namespace karusello

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win32/UniqueHandle.h"
+
 #include <string>
 
 namespace karusello {
@@ -10,15 +12,12 @@ class NamedMutex {
 public:
     // Creates or opens the mutex "Local\<name>". RuntimeError when the system refuses both.
     explicit NamedMutex(const std::string& name);
-    ~NamedMutex();
-    NamedMutex(const NamedMutex&) = delete;
-    NamedMutex& operator=(const NamedMutex&) = delete;
 
     // True when the mutex existed before: another instance holds it.
     bool AnotherInstanceRuns() const noexcept { return existed_; }
 
 private:
-    void* handle_ = nullptr;
+    win32::UniqueHandle handle_;
     bool existed_ = false;
 };
 

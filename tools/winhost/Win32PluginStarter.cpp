@@ -1,5 +1,6 @@
 #include "tools/winhost/Win32PluginStarter.h"
 
+#include "win32/UniqueHandle.h"
 #include "win32/Utf16.h"
 
 #include <stdexcept>
@@ -8,7 +9,7 @@
 namespace karusello::hostsim {
 
 struct Win32PluginStarter::Watch {
-    HANDLE process = nullptr;
+    win32::UniqueHandle process;
     DWORD processId = 0;
     HANDLE wait = nullptr;
     PlumbingTarget plumbing{nullptr};
@@ -18,31 +19,10 @@ struct Win32PluginStarter::Watch {
             // Waits for a callback that runs right now, so that none runs after this.
             ::UnregisterWaitEx(wait, INVALID_HANDLE_VALUE);
         }
-        if (process != nullptr) {
-            ::CloseHandle(process);
-        }
     }
 };
 
 namespace {
-
-// A handle that closes itself.
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~OwnedHandle() {
-        if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(handle_);
-        }
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
 
 HANDLE InheritableNull() {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
@@ -110,7 +90,7 @@ private:
 void CALLBACK ProcessEnded(PVOID context, BOOLEAN /*timedOut*/) {
     const auto* watch = static_cast<const Win32PluginStarter::Watch*>(context);
     DWORD code = 0;
-    if (!::GetExitCodeProcess(watch->process, &code)) {
+    if (!::GetExitCodeProcess(watch->process.Get(), &code)) {
         code = static_cast<DWORD>(-1);
     }
     watch->plumbing.PostEnd(watch->processId, code);
@@ -125,8 +105,8 @@ Win32PluginStarter::~Win32PluginStarter() = default;
 std::int64_t Win32PluginStarter::Start(const std::filesystem::path& program,
                                        const std::vector<std::string>& arguments,
                                        const std::filesystem::path& workingFolder) {
-    const OwnedHandle nul(InheritableNull());
-    const OwnedHandle errors(InheritableErrorOutput());
+    const win32::UniqueHandle nul(InheritableNull());
+    const win32::UniqueHandle errors(InheritableErrorOutput());
     std::vector<HANDLE> inherited;
     if (nul.Valid()) {
         inherited.push_back(nul.Get());
@@ -159,11 +139,11 @@ std::int64_t Win32PluginStarter::Start(const std::filesystem::path& program,
     ::CloseHandle(started.hThread);
 
     auto watch = std::make_unique<Watch>();
-    watch->process = started.hProcess;
+    watch->process.Reset(started.hProcess);
     watch->processId = started.dwProcessId;
     watch->plumbing = plumbing_;
-    if (!::RegisterWaitForSingleObject(&watch->wait, watch->process, &ProcessEnded, watch.get(),
-                                       INFINITE, WT_EXECUTEONLYONCE)) {
+    if (!::RegisterWaitForSingleObject(&watch->wait, watch->process.Get(), &ProcessEnded,
+                                       watch.get(), INFINITE, WT_EXECUTEONLYONCE)) {
         watch->wait = nullptr;
     }
     watches_.push_back(std::move(watch));

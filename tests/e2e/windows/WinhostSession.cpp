@@ -87,43 +87,37 @@ WinhostSession::~WinhostSession() {
 
 void WinhostSession::Spawn(const std::wstring& commandLine, const std::filesystem::path& folder) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE childInput = nullptr;
-    HANDLE childOutput = nullptr;
-    if (!::CreatePipe(&childInput, &input_, &inherit, 0) ||
-        !::CreatePipe(&output_, &childOutput, &inherit, 0)) {
+    win32::UniqueHandle childInput;
+    win32::UniqueHandle childOutput;
+    if (!::CreatePipe(childInput.Out(), input_.Out(), &inherit, 0) ||
+        !::CreatePipe(output_.Out(), childOutput.Out(), &inherit, 0)) {
         throw std::runtime_error("no pipes for winhost");
     }
-    ::SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
-    ::SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
-    const HANDLE errors = ::CreateFileW(errors_.wstring().c_str(), FILE_APPEND_DATA,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        &inherit, OPEN_ALWAYS, 0, nullptr);
+    ::SetHandleInformation(input_.Get(), HANDLE_FLAG_INHERIT, 0);
+    ::SetHandleInformation(output_.Get(), HANDLE_FLAG_INHERIT, 0);
+    const win32::UniqueHandle errors(::CreateFileW(
+        errors_.wstring().c_str(), FILE_APPEND_DATA,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit, OPEN_ALWAYS, 0, nullptr));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = childInput;
-    startup.hStdOutput = childOutput;
-    startup.hStdError = errors;
+    startup.hStdInput = childInput.Get();
+    startup.hStdOutput = childOutput.Get();
+    startup.hStdError = errors.Get();
     std::wstring line = commandLine;
     PROCESS_INFORMATION started{};
-    const BOOL ok = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                     folder.wstring().c_str(), &startup, &started);
-    ::CloseHandle(childInput);
-    ::CloseHandle(childOutput);
-    if (errors != INVALID_HANDLE_VALUE) {
-        ::CloseHandle(errors);
-    }
-    if (!ok) {
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                          folder.wstring().c_str(), &startup, &started)) {
         throw std::runtime_error("cannot start winhost: error " + std::to_string(::GetLastError()));
     }
     ::CloseHandle(started.hThread);
-    process_ = started.hProcess;
+    process_.Reset(started.hProcess);
 }
 
 void WinhostSession::ReadAvailable() {
     for (;;) {
         DWORD available = 0;
-        if (!::PeekNamedPipe(output_, nullptr, 0, nullptr, &available, nullptr)) {
+        if (!::PeekNamedPipe(output_.Get(), nullptr, 0, nullptr, &available, nullptr)) {
             outputEnded_ = true;
             break;
         }
@@ -132,7 +126,7 @@ void WinhostSession::ReadAvailable() {
         }
         std::string buffer(available, '\0');
         DWORD got = 0;
-        if (!::ReadFile(output_, buffer.data(), available, &got, nullptr) || got == 0) {
+        if (!::ReadFile(output_.Get(), buffer.data(), available, &got, nullptr) || got == 0) {
             outputEnded_ = true;
             break;
         }
@@ -170,7 +164,8 @@ template <typename Done> bool WinhostSession::Pump(std::chrono::milliseconds tim
 std::string WinhostSession::Command(const std::string& line) {
     const std::string text = line + "\n";
     DWORD written = 0;
-    if (!::WriteFile(input_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+    if (!::WriteFile(input_.Get(), text.data(), static_cast<DWORD>(text.size()), &written,
+                     nullptr) ||
         written != text.size()) {
         throw std::runtime_error("winhost takes no command '" + line + "': " + Errors());
     }
@@ -213,13 +208,13 @@ bool WinhostSession::WaitForMessages(std::size_t count) {
 }
 
 std::optional<DWORD> WinhostSession::Close() {
-    if (!exitCode_ && process_ != nullptr) {
+    if (!exitCode_ && process_.Valid()) {
         if (Command("close").rfind("ok", 0) != 0) {
             return std::nullopt;
         }
-        if (::WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0) {
+        if (::WaitForSingleObject(process_.Get(), 30000) == WAIT_OBJECT_0) {
             DWORD code = 0;
-            ::GetExitCodeProcess(process_, &code);
+            ::GetExitCodeProcess(process_.Get(), &code);
             exitCode_ = code;
         }
     }
@@ -230,29 +225,27 @@ void WinhostSession::EndEverything() {
     // Plug-ins that still run would keep the next test from starting one (single instance).
     for (auto& [pid, code] : plugins_) {
         if (!code) {
-            if (const HANDLE plugin = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-                ::TerminateProcess(plugin, 137);
-                ::WaitForSingleObject(plugin, 10000);
-                ::CloseHandle(plugin);
+            const win32::UniqueHandle plugin(
+                ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+            if (plugin.Valid()) {
+                ::TerminateProcess(plugin.Get(), 137);
+                ::WaitForSingleObject(plugin.Get(), 10000);
             }
         }
     }
-    if (process_ != nullptr && !exitCode_) {
+    if (process_.Valid() && !exitCode_) {
         try {
             Close();
         } catch (const std::exception&) {
             // Ended below.
         }
         if (!exitCode_) {
-            ::TerminateProcess(process_, 137);
-            ::WaitForSingleObject(process_, 10000);
+            ::TerminateProcess(process_.Get(), 137);
+            ::WaitForSingleObject(process_.Get(), 10000);
         }
     }
-    for (HANDLE* handle : {&process_, &input_, &output_}) {
-        if (*handle != nullptr) {
-            ::CloseHandle(*handle);
-            *handle = nullptr;
-        }
+    for (win32::UniqueHandle* handle : {&process_, &input_, &output_}) {
+        handle->Reset();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "win32/UniqueHandle.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -54,9 +56,9 @@ private:
 
     std::filesystem::path errors_;
     std::filesystem::path log_;
-    HANDLE process_ = nullptr;
-    HANDLE input_ = nullptr;
-    HANDLE output_ = nullptr;
+    win32::UniqueHandle process_;
+    win32::UniqueHandle input_;
+    win32::UniqueHandle output_;
     bool outputEnded_ = false;
     std::string pending_;
     std::vector<std::string> answers_;
