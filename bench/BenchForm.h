@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/frmRandomPL.h"
+#include "core/app/frmRandomPL.h"
 #include "bench/HostDatabases.h"
 #include "bench/Paired.h"
-#include "config/ProgramLocation.h"
+#include "core/config/ProgramLocation.h"
 
 #include <cstdint>
 #include <string>

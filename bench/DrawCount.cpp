@@ -1,7 +1,7 @@
 #include "bench/DrawCount.h"
 
-#include "app/GivenNumbers.h"
-#include "app/RandomSource.h"
+#include "core/app/GivenNumbers.h"
+#include "core/app/RandomSource.h"
 
 #include <cmath>
 

@@ -7,11 +7,11 @@
 #include "bench/HostDatabases.h"
 #include "bench/Paired.h"
 #include "bench/Summary.h"
-#include "config/GlobalValues.h"
-#include "config/ProgramLocation.h"
-#include "config/ToolBox.h"
-#include "playlistdb/DBEngine.h"
-#include "playlistdb/PlaylistQueries.h"
+#include "core/config/GlobalValues.h"
+#include "core/config/ProgramLocation.h"
+#include "core/config/ToolBox.h"
+#include "core/playlistdb/DBEngine.h"
+#include "core/playlistdb/PlaylistQueries.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>

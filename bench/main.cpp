@@ -3,8 +3,8 @@
 #include "bench/Benchmarks.h"
 #include "bench/PeakMemory.h"
 #include "bench/Summary.h"
-#include "playlistdb/DBEngine.h"
-#include "sqlitedb/SqliteDriver.h"
+#include "core/playlistdb/DBEngine.h"
+#include "linux/sqlite/SqliteDriver.h"
 
 #include <benchmark/benchmark.h>
 

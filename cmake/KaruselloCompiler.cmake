@@ -16,7 +16,7 @@ if(KARUSELLO_SANITIZE)
     target_link_options(karusello_build_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
-# Headers are included by their path from the repository's root ("config/ToolBox.h"), but a
+# Headers are included by their path from the repository's root ("core/config/ToolBox.h"), but a
 # target sees only the folders of the libraries it links: each library's include root is a
 # folder in the build tree that holds one link, to the library's own source folder. A core
 # library therefore cannot reach an adapter's headers, and a missing dependency shows at once.

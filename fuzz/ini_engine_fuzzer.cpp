@@ -14,8 +14,8 @@
 // the key. A content that starts with 0x1F becomes a UTF-16 file (see Utf16File).
 #include "FuzzInput.h"
 #include "IniReference.h"
-#include "os/ProfileFunctions.h"
-#include "posix/FileBytes.h"
+#include "core/os/ProfileFunctions.h"
+#include "linux/system/FileBytes.h"
 
 #include <cstdlib>
 #include <fcntl.h>

@@ -4,7 +4,7 @@
 //
 // Input: template, S1, S2, S3, S4, separated by 0x1E; 0x1F alone is an argument left out.
 #include "FuzzInput.h"
-#include "config/ConfigObject.h"
+#include "core/config/ConfigObject.h"
 
 #include <array>
 

@@ -16,8 +16,8 @@
 //   std::vector<std::string> TabOrder();        // from the first focus on, as Tab moves it
 //   int LabelTextHeight(const std::string& text);
 
-#include "app/interfaces/FormView.h"
-#include "config/RuntimeError.h"
+#include "core/app/interfaces/FormView.h"
+#include "core/config/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

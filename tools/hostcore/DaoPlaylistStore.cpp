@@ -1,8 +1,8 @@
 #include "tools/hostcore/DaoPlaylistStore.h"
 
-#include "config/RuntimeError.h"
-#include "playlistdb/Database.h"
-#include "playlistdb/Recordset.h"
+#include "core/config/RuntimeError.h"
+#include "core/playlistdb/Database.h"
+#include "core/playlistdb/Recordset.h"
 
 #include <memory>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playlistdb/DBEngine.h"
+#include "core/playlistdb/DBEngine.h"
 #include "tools/hostcore/PlaylistStore.h"
 
 #include <string>

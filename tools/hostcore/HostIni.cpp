@@ -1,6 +1,6 @@
 #include "tools/hostcore/HostIni.h"
 
-#include "os/Utf8Path.h"
+#include "core/os/Utf8Path.h"
 #include "tools/hostcore/Numbers.h"
 
 #include <iostream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ToolBox.h"
+#include "core/config/ToolBox.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "tools/winhost/WindowCapture.h"
 #include "tools/winhost/core/WindowMessages.h"
-#include "win32/Utf16.h"
+#include "windows/system/Utf16.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 #include "tools/winhost/Win32PluginStarter.h"
 
-#include "win32/UniqueHandle.h"
-#include "win32/Utf16.h"
+#include "windows/system/UniqueHandle.h"
+#include "windows/system/Utf16.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,8 +1,8 @@
 #include "tools/winhost/WinHostRun.h"
 
-#include "odbcdb/OdbcDriver.h"
-#include "os/Utf8Path.h"
-#include "playlistdb/DBEngine.h"
+#include "windows/odbc/OdbcDriver.h"
+#include "core/os/Utf8Path.h"
+#include "core/playlistdb/DBEngine.h"
 #include "tools/hostcore/DaoPlaylistStore.h"
 #include "tools/hostcore/HostController.h"
 #include "tools/hostcore/HostIni.h"

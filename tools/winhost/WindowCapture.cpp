@@ -1,6 +1,6 @@
 #include "tools/winhost/WindowCapture.h"
 
-#include "win32/Utf16.h"
+#include "windows/system/Utf16.h"
 
 #include <gdiplus.h>
 

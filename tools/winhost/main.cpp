@@ -3,7 +3,7 @@
 
 #include "tools/winhost/WinHostRun.h"
 #include "tools/winhost/core/WinHostOptions.h"
-#include "win32/Utf16.h"
+#include "windows/system/Utf16.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "TestHost.h"
 
 #include "tests/support/hostdb/HostDb.h"
-#include "win32/Utf16.h"
+#include "windows/system/Utf16.h"
 
 #include <gtest/gtest.h>
 

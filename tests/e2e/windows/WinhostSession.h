@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win32/UniqueHandle.h"
+#include "windows/system/UniqueHandle.h"
 
 #include <windows.h>
 

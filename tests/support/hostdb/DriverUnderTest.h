@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playlistdb/DatabaseDriver.h"
+#include "core/playlistdb/DatabaseDriver.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "tests/support/hostdb/DriverUnderTest.h"
 
-#include "odbcdb/OdbcDriver.h"
+#include "windows/odbc/OdbcDriver.h"
 
 namespace karusello::test {
 

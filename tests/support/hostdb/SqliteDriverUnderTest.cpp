@@ -1,6 +1,6 @@
 #include "tests/support/hostdb/DriverUnderTest.h"
 
-#include "sqlitedb/SqliteDriver.h"
+#include "linux/sqlite/SqliteDriver.h"
 
 namespace karusello::test {
 

@@ -3,7 +3,7 @@
 #include "tools/hostcore/DaoPlaylistStore.h"
 #include "tools/hostsim/core/HostDatabase.h"
 
-#include "sqlitedb/SqliteDriver.h"
+#include "linux/sqlite/SqliteDriver.h"
 
 #include "TempHost.h"
 

@@ -3,13 +3,13 @@
 // as they are, as the host would send them.
 #include "tests/support/hostdb/HostDb.h"
 
-#include "odbcdb/ColumnValue.h"
-#include "odbcdb/DriverFilePath.h"
-#include "odbcdb/OdbcConnection.h"
-#include "odbcdb/WideText.h"
+#include "windows/odbc/ColumnValue.h"
+#include "windows/odbc/DriverFilePath.h"
+#include "windows/odbc/OdbcConnection.h"
+#include "windows/odbc/WideText.h"
 
-#include "config/RuntimeError.h"
-#include "os/Utf8Path.h"
+#include "core/config/RuntimeError.h"
+#include "core/os/Utf8Path.h"
 
 #include <stdexcept>
 

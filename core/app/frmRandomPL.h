@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/app/interfaces/EventPump.h"
+#include "core/app/interfaces/FormEvent.h"
+#include "core/app/interfaces/FormView.h"
+#include "core/app/interfaces/ProcessInfo.h"
+#include "core/app/interfaces/ProgramLifetime.h"
+#include "core/app/interfaces/SkinControl.h"
+#include "core/app/interfaces/WindowSystem.h"
+#include "core/hostmsg/MessageControl.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karusello {
+
+class ToolBox;
+class GlobalValues;
+class ConfigObjects;
+class RandomSource;
+namespace dao {
+class Database;
+class Recordset;
+} // namespace dao
+
+// What the window reaches outside itself: its controls, the skin, the window system, the
+// process, the event loop, the host message control and the end of the program.
+struct FormServices {
+    FormView& view;
+    SkinControl& skin; // Skin1
+    WindowSystem& windows;
+    ProcessInfo& process;
+    EventPump& events;
+    MessageControl& message; // DSMessage1
+    ProgramLifetime& lifetime;
+};
+
+// The plug-in's one window: start-up and lifetime, texts and skin, shuffle and restore. It
+// holds no toolkit types; the adapter forwards the window's events to Fire.
+class frmRandomPL {
+public:
+    explicit frmRandomPL(FormServices services);
+    ~frmRandomPL();
+    frmRandomPL(const frmRandomPL&) = delete;
+    frmRandomPL& operator=(const frmRandomPL&) = delete;
+
+    // Runs one event procedure. An end of the program or an error that reaches it goes to
+    // ProgramLifetime; nothing is thrown out of here, so no exception crosses the event loop.
+    void Fire(FormEvent event);
+
+    // Event procedures; they throw ProgramEnd or RuntimeError, as Fire expects.
+    void Form_Load();
+    void cmdShuffel_Click();
+    void cmdAbbruch_Click();
+    void cmdWeiderherstellen_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    // The close box: ends the program, or, while a shuffle or restore is telling the host,
+    // right after it has told both host windows.
+    void Form_QueryUnload();
+
+    // Registers a text item in the window's collection.
+    void ConfigAdd(const std::string& sName, const std::string& vValue, const std::string& sDesc,
+                   const std::string& sDescEx);
+    // Has the skin redraw the information line; never fails.
+    void RefreshSkin();
+
+    std::int32_t PlaylistId = 0;
+    std::string PlaylistName;
+    std::string ShownPlaylistName;
+    // The sort values from before the first shuffle, by position; absent until then.
+    std::optional<std::vector<std::int32_t>> SavedOrder;
+    std::int32_t SavedCount = 0;
+    // The slots of SavedOrder whose entry had no sort value (null); a restore puts the null
+    // back instead of 0, so that it does not overwrite the playlist's order with zeros.
+    std::vector<bool> SavedNullSlots;
+
+    // The objects the window owns, created on first use.
+    ToolBox& Tools();
+    GlobalValues& Globals();
+    ConfigObjects& Texts();
+
+private:
+    // Ends the program when neither host window exists.
+    void EndWithoutHostWindow();
+    void RegisterTexts();
+    void SetButtonCaptions();
+    std::string InformationLine();
+    void SetInformationLine();
+    std::unique_ptr<dao::Database> OpenDatabaseQuietly();
+    void ReadPlaylistInfo();
+    void ReadPlaylistInfo(dao::Database* db);
+    void ShufflePlaylist(std::unique_ptr<dao::Database> db);
+    bool SaveOldOrder(std::int32_t count);
+    void KeepOldSortValue(const dao::Recordset& rs, bool& saving);
+    void RestorePlaylist();
+    // After a shuffle or restore: lets pending events run, re-reads the host's window handles
+    // and tells both host windows.
+    void NotifyHost(std::int32_t kind);
+    // Ends the program now, or after the notification under way.
+    void Unload();
+
+    FormServices s_;
+    std::shared_ptr<ToolBox> toolBox_;
+    std::shared_ptr<GlobalValues> globalValues_;
+    std::shared_ptr<ConfigObjects> configObjects_;
+    std::unique_ptr<RandomSource> random_;
+    // How many shuffles and restores are between their database writes and the end of their
+    // notification (a click waiting at one's yield runs another inside it), and whether the
+    // user asked to end the program meanwhile.
+    int notifying_ = 0;
+    bool unloadRequested_ = false;
+};
+
+} // namespace karusello

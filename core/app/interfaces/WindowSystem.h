@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/app/interfaces/WindowHandle.h"
+
+#include <string>
+
+namespace karusello {
+
+// The window system as the workflow sees it.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // True when a window with this handle exists; never for 0.
+    virtual bool IsWindow(WindowHandle handle) = 0;
+    // Brings the top-level window with this title to the front (an exact title first, else the
+    // first title that begins with it) without waiting and without changing whether it is
+    // minimised. No such window: RuntimeError(errnum::InvalidProcedureCall).
+    virtual void AppActivate(const std::string& title) = 0;
+};
+
+} // namespace karusello

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/playlistdb/FieldValue.h"
+
+#include <cstdint>
+#include <string>
+
+namespace karusello::dao {
+
+// How a recordset may be used, with the numbers of the DAO constants.
+enum RecordsetType {
+    // Rows can be changed in place.
+    dbOpenDynaset = 2,
+    // Read-only; a driver may run it more cheaply.
+    dbOpenSnapshot = 4,
+};
+
+// The result of one query, read row by row in the query's order. For a query on a single table
+// the current row can be changed in place (Edit, set a field, Update); exactly that row is
+// written, even where other rows hold the same values.
+class Recordset {
+public:
+    virtual ~Recordset() = default;
+
+    // True when there is no current row (past the last one, or no rows at all). Named so
+    // because EOF is a macro of the C library.
+    virtual bool Eof() const = 0;
+    virtual void MoveNext() = 0;
+    // The 0-based position of the current row in the result's order; -1 at Eof.
+    virtual std::int32_t AbsolutePosition() const = 0;
+    // The current row's value of a field, found without regard to case; DbItemNotFound for an
+    // unknown field, DbNoCurrentRecord at Eof. A field set since Edit reads as set.
+    virtual FieldValue Fields(const std::string& name) const = 0;
+
+    // DbReadOnly when the rows cannot be changed (a query over several tables, a snapshot).
+    virtual void Edit() = 0;
+    // DbUpdateWithoutEdit without Edit.
+    virtual void SetField(const std::string& name, std::int32_t value) = 0;
+    // Sets the field to null, to put back a null that was read before.
+    virtual void SetFieldNull(const std::string& name) = 0;
+    // Writes the edited fields of the current row, and only of that row.
+    virtual void Update() = 0;
+    virtual void Close() = 0;
+};
+
+} // namespace karusello::dao

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/playlistdb/CursorRecordset.h"
+#include "linux/sqlite/Connection.h"
+#include "linux/sqlite/PreparedQuery.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace karusello::dao {
+
+// Writes changed fields of one row of a recordset's table back by its rowid:
+// UPDATE <table> SET <column>=? WHERE rowid=?. Each set of columns is prepared once and reused
+// for every row of the recordset.
+class RowWriter {
+public:
+    RowWriter(std::shared_ptr<Connection> connection, const PreparedQuery& query);
+
+    // Exactly one row must change.
+    void Write(std::int64_t rowid, const ChangedFields& values);
+
+private:
+    sqlite3_stmt* StatementFor(const std::vector<int>& fields);
+
+    std::shared_ptr<Connection> connection_;
+    std::string table_;
+    std::string rowidName_;
+    std::vector<std::string> columns_;
+    std::map<std::vector<int>, StatementPtr> statements_;
+    // The statement of the previous row and its fields.
+    std::vector<int> lastFields_;
+    sqlite3_stmt* last_ = nullptr;
+    // Scratch space of Write.
+    std::vector<std::size_t> order_;
+    std::vector<int> fields_;
+};
+
+} // namespace karusello::dao

@@ -1,0 +1,18 @@
+#include "core/os/ExecutablePath.h"
+
+#include <climits>
+#include <unistd.h>
+
+namespace karusello::os {
+
+std::optional<std::string> ExecutablePath() {
+    std::string path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) {
+        return std::nullopt;
+    }
+    path.resize(static_cast<std::size_t>(length));
+    return path;
+}
+
+} // namespace karusello::os

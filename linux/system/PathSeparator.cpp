@@ -1,0 +1,9 @@
+#include "core/os/PathSeparator.h"
+
+namespace karusello::os {
+
+char PathSeparator() {
+    return '/';
+}
+
+} // namespace karusello::os

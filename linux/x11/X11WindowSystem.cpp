@@ -1,0 +1,36 @@
+#include "linux/x11/X11WindowSystem.h"
+
+#include "core/app/interfaces/TitleMatch.h"
+#include "core/config/RuntimeError.h"
+#include "linux/x11/TopLevelWindows.h"
+#include "linux/x11/WindowActivation.h"
+#include "linux/x11/WindowManager.h"
+
+namespace karusello {
+
+X11WindowSystem::X11WindowSystem() : X11WindowSystem(std::make_shared<XcbConnection>()) {}
+
+X11WindowSystem::X11WindowSystem(std::shared_ptr<XcbConnection> connection)
+    : connection_(std::move(connection)) {}
+
+bool X11WindowSystem::IsWindow(WindowHandle handle) {
+    if (handle <= 0) {
+        return false;
+    }
+    return connection_->WindowExists(static_cast<xcb_window_t>(handle));
+}
+
+void X11WindowSystem::AppActivate(const std::string& title) {
+    if (!connection_->HasDisplay() || title.empty()) {
+        throw RuntimeError(errnum::InvalidProcedureCall);
+    }
+    const bool windowManagerRuns = WindowManagerRuns(*connection_);
+    const std::vector<TitledWindow> windows = ListTitledWindows(*connection_, windowManagerRuns);
+    const auto match = FindTitle(windows, title);
+    if (!match) {
+        throw RuntimeError(errnum::InvalidProcedureCall);
+    }
+    ActivateWindow(*connection_, windows[*match], windowManagerRuns);
+}
+
+} // namespace karusello

@@ -1,9 +1,0 @@
-#include "odbcdb/DriverFilePath.h"
-
-namespace karusello::dao {
-
-std::string DriverFilePath(const std::string& path) {
-    return path;
-}
-
-} // namespace karusello::dao

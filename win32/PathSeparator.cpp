@@ -1,9 +1,0 @@
-#include "os/PathSeparator.h"
-
-namespace karusello::os {
-
-char PathSeparator() {
-    return '\\';
-}
-
-} // namespace karusello::os

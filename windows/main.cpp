@@ -1,0 +1,65 @@
+// Karusello for Windows: composes the Win32 window, the GDI+ skin, the window system and host
+// messages of user32, the process and the ODBC database driver into the workflow of frmRandomPL
+// and runs it. The workflow ends the process itself (ProgramLifetime); the event loop only ever
+// returns if something posts WM_QUIT.
+#include "core/app/frmRandomPL.h"
+#include "windows/odbc/OdbcDriver.h"
+#include "core/playlistdb/DBEngine.h"
+#include "windows/user32/Win32MessageControl.h"
+#include "windows/user32/Win32WindowSystem.h"
+#include "windows/process/Win32ProcessInfo.h"
+#include "windows/ui/GdiplusSession.h"
+#include "windows/ui/RandomPLWindow.h"
+#include "windows/ui/Win32EventPump.h"
+#include "windows/ui/Win32FormView.h"
+#include "windows/ui/Win32ProgramLifetime.h"
+#include "windows/ui/Win32SkinControl.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+using namespace karusello;
+
+int Run() {
+    // The form's twips become pixels at the screen's real DPI, not at a scaled 96.
+    SetProcessDPIAware();
+    dao::SharedDBEngine().SetDriver(std::make_shared<dao::OdbcDriver>());
+    Win32ProcessInfo process;
+    const GdiplusSession gdiplus;
+
+    Win32WindowSystem windows;
+    Win32MessageControl message;
+    RandomPLWindow window;
+    Win32FormView view(window);
+    Win32SkinControl skin;
+    Win32EventPump events(window.Hwnd());
+    Win32ProgramLifetime lifetime(window);
+    frmRandomPL form(FormServices{view, skin, windows, process, events, message, lifetime});
+
+    window.SetEventHandler([&form](FormEvent event) { form.Fire(event); });
+    window.SetCloseHandler([&form] { form.Fire(FormEvent::QueryUnload); });
+
+    // An end during the load event stops the process inside it; the window is never shown.
+    form.Fire(FormEvent::Load);
+    window.Show();
+    window.StartTimers();
+    return RunEventLoop(window.Hwnd());
+}
+
+} // namespace
+
+// A program of the GUI subsystem: no console opens. Its standard error is still the one it was
+// given (a file, a pipe, the terminal under Wine), so the error line reaches it when there is one.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        return Run();
+    } catch (const std::exception& error) {
+        std::cerr << "Karusello: " << error.what() << std::endl;
+        return static_cast<int>(karusello::ExitCode::ErrorReport);
+    }
+}

@@ -1,0 +1,128 @@
+#include "windows/odbc/OdbcConnection.h"
+
+#include "windows/odbc/WideText.h"
+
+namespace karusello::dao {
+
+OdbcConnection::OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways)
+    : backend_(backend), environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE, backend) {
+    const SQLRETURN rc = SQLSetEnvAttr(environment_.Get(), SQL_ATTR_ODBC_VERSION,
+                                       reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    Check(rc, environment_);
+    connection_ = OdbcHandle(SQL_HANDLE_DBC, environment_.Get(), backend);
+    Connect(ways);
+}
+
+OdbcConnection::~OdbcConnection() {
+    if (inTransaction_) {
+        SQLEndTran(SQL_HANDLE_DBC, connection_.Get(), SQL_ROLLBACK);
+    }
+    if (connected_) {
+        SQLDisconnect(connection_.Get());
+    }
+}
+
+void OdbcConnection::Connect(const std::vector<DriverConnection>& ways) {
+    std::vector<OdbcDiagnostic> missing;
+    for (const DriverConnection& way : ways) {
+        std::u16string text = Utf16FromUtf8(way.text);
+        const SQLRETURN rc = SQLDriverConnectW(connection_.Get(), nullptr, SqlChars(text),
+                                               static_cast<SQLSMALLINT>(text.size()), nullptr, 0,
+                                               nullptr, SQL_DRIVER_NOPROMPT);
+        if (Succeeded(rc)) {
+            connected_ = true;
+            return;
+        }
+        std::vector<OdbcDiagnostic> diagnostics = connection_.Diagnostics();
+        if (!IsDriverMissing(diagnostics)) {
+            throw OdbcError(backend_, diagnostics);
+        }
+        for (OdbcDiagnostic& diagnostic : diagnostics) {
+            diagnostic.message = "'" + way.driver + "': " + diagnostic.message;
+            missing.push_back(std::move(diagnostic));
+        }
+    }
+    throw OdbcError(backend_, missing);
+}
+
+OdbcHandle OdbcConnection::NewStatement() const {
+    return OdbcHandle(SQL_HANDLE_STMT, connection_.Get(), backend_);
+}
+
+void OdbcConnection::Check(SQLRETURN rc, const OdbcHandle& handle, bool noDataIsSuccess) const {
+    if (!Succeeded(rc) && !(noDataIsSuccess && rc == SQL_NO_DATA)) {
+        Fail(handle);
+    }
+}
+
+void OdbcConnection::Fail(const OdbcHandle& handle) const {
+    throw OdbcError(backend_, handle.Diagnostics());
+}
+
+void OdbcConnection::Execute(const std::string& sql) const {
+    const OdbcHandle statement = NewStatement();
+    std::u16string text = Utf16FromUtf8(sql);
+    Check(SQLExecDirectW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
+          statement, true);
+}
+
+void OdbcConnection::SetAutocommit(bool on) {
+    const auto value = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    Check(SQLSetConnectAttrW(connection_.Get(), SQL_ATTR_AUTOCOMMIT,
+                             reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(value)), 0),
+          connection_);
+}
+
+void OdbcConnection::BeginTransaction() {
+    if (backend_ == OdbcBackend::Sqlite && autoVacuum_ < 0) {
+        // Asked before the transaction: inside it, this read would take a lock of its own.
+        const OdbcHandle statement = NewStatement();
+        std::u16string text = u"PRAGMA main.auto_vacuum";
+        Check(SQLExecDirectW(statement.Get(), SqlChars(text), SQL_NTS), statement);
+        SQLINTEGER mode = 0;
+        SQLLEN indicator = 0;
+        if (Succeeded(SQLFetch(statement.Get()))) {
+            SQLGetData(statement.Get(), 1, SQL_C_SLONG, &mode, 0, &indicator);
+        }
+        autoVacuum_ = mode;
+    }
+    SetAutocommit(false);
+    inTransaction_ = true;
+    try {
+        if (backend_ == OdbcBackend::Sqlite) {
+            ClaimSqliteWriteLock();
+        }
+    } catch (...) {
+        RollbackTransaction();
+        throw;
+    }
+}
+
+// The SQLite ODBC driver begins its transactions deferred and has no option for an immediate
+// one, and a BEGIN of our own would collide with the one it starts. So the transaction's first
+// statement is one that needs the write lock and changes nothing: an incremental vacuum, which
+// has no effect on a file without incremental auto-vacuum (checked: the file stays byte for
+// byte as it was). On a file with it, the vacuum would free pages; there the lock is left to
+// the first write.
+void OdbcConnection::ClaimSqliteWriteLock() {
+    constexpr int kIncrementalAutoVacuum = 2;
+    if (autoVacuum_ != kIncrementalAutoVacuum) {
+        Execute("PRAGMA main.incremental_vacuum");
+    }
+}
+
+void OdbcConnection::CommitTransaction() {
+    // A commit that fails (the host still reading) leaves the transaction open for a rollback.
+    Check(SQLEndTran(SQL_HANDLE_DBC, connection_.Get(), SQL_COMMIT), connection_);
+    inTransaction_ = false;
+    SetAutocommit(true);
+}
+
+void OdbcConnection::RollbackTransaction() {
+    Check(SQLEndTran(SQL_HANDLE_DBC, connection_.Get(), SQL_ROLLBACK), connection_);
+    inTransaction_ = false;
+    // Switching autocommit on commits what is open: only after the rollback.
+    SetAutocommit(true);
+}
+
+} // namespace karusello::dao

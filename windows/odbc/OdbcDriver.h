@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/playlistdb/DatabaseDriver.h"
+
+namespace karusello::dao {
+
+// The host's playlist database through ODBC: the driver is chosen by the file's own header, the
+// Microsoft Access driver for a Jet or ACE file, the SQLite ODBC driver for an SQLite file.
+class OdbcDriver : public DatabaseDriver {
+public:
+    std::unique_ptr<Database> Open(const std::string& path,
+                                   std::chrono::milliseconds busyTimeout) override;
+    void RefreshCache(const std::string& path, std::chrono::milliseconds busyTimeout) override;
+};
+
+} // namespace karusello::dao
