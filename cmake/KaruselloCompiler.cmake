@@ -5,6 +5,12 @@ option(KARUSELLO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSani
 add_library(karusello_build_flags INTERFACE)
 target_compile_features(karusello_build_flags INTERFACE cxx_std_20)
 target_compile_options(karusello_build_flags INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+# A warning fails the build, in every flavour and for every target of the project: a warning
+# that is left standing hides the next one.
+option(KARUSELLO_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
+if(KARUSELLO_WARNINGS_AS_ERRORS)
+    target_compile_options(karusello_build_flags INTERFACE -Werror)
+endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     # GCC 12 warns wrongly about std::string's operator+ when optimising (its bug 105329).
     target_compile_options(karusello_build_flags INTERFACE -Wno-restrict)

@@ -15,7 +15,7 @@
 // - What is handed out is Windows-1252: "?" for a character it cannot hold; a value ends at a
 //   NUL and loses one pair of matching quotes.
 
-#include "core/os/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 #include <optional>
 #include <string>

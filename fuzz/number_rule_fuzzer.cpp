@@ -1,8 +1,8 @@
 // The number rule on any text: LeadingNumber and ToInt32 never crash, fail only with an
 // overflow, agree with a plain reference reading, and ignore blanks wherever they stand.
 #include "FuzzInput.h"
-#include "core/config/NumberRule.h"
-#include "core/config/RuntimeError.h"
+#include "core/text/NumberRule.h"
+#include "core/errors/RuntimeError.h"
 
 #include <cfenv>
 #include <cmath>

@@ -9,9 +9,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 build_dir=build/release-bench
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DKARUSELLO_BUILD_BENCHMARKS=ON -DKARUSELLO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target karusello_bench
+cmake --preset release-bench >/dev/null
+cmake --build --preset release-bench --parallel "$(nproc)" --target karusello_bench
 
 # Without DISPLAY the benchmark starts a private Xvfb for the start-up measurement.
 exec "$build_dir/bench/karusello_bench" \

@@ -11,18 +11,17 @@ cd "$(dirname "$0")/.."
 
 flavour=${1:-release}
 shift || true
+# The flavours are the configure presets of CMakePresets.json, so that an IDE builds alike.
 case "$flavour" in
-release) args=(-DCMAKE_BUILD_TYPE=Release) ;;
-asan) args=(-DCMAKE_BUILD_TYPE=Debug -DKARUSELLO_SANITIZE=ON) ;;
+release | asan | windows64) args=() ;;
 windows)
-    args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-i686.cmake")
+    args=()
     # GoogleTest lists a test program's tests by running it right after linking; where 32-bit
     # Wine cannot run, the listing waits until ctest runs, so that the build itself succeeds.
     if [[ $(scripts/wine-env.sh usable-arch) != win32 ]]; then
         args+=(-DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST)
     fi
     ;;
-windows64) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake") ;;
 *) echo "unknown flavour: $flavour" >&2; exit 2 ;;
 esac
 
@@ -38,6 +37,5 @@ while (($# > 0)); do
     fi
 done
 
-build_dir=build/$flavour
-cmake -S . -B "$build_dir" -G Ninja "${args[@]}" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
+cmake --preset "$flavour" "${args[@]}" >/dev/null
+cmake --build --preset "$flavour" --parallel "$(nproc)" "${targets[@]}"

@@ -3,7 +3,7 @@
 
 #include "core/config/FileSystemObject.h"
 #include "core/config/GlobalValues.h"
-#include "core/config/NumberRule.h"
+#include "core/text/NumberRule.h"
 #include "core/config/ToolBox.h"
 
 namespace karusello {

@@ -1,7 +1,7 @@
 #include "core/config/GlobalValues.h"
 
 #include "core/config/FileSystemObject.h"
-#include "core/config/NumberRule.h"
+#include "core/text/NumberRule.h"
 #include "core/config/ProgramLocation.h"
 
 namespace karusello {

@@ -1,6 +1,6 @@
 #include "core/config/ProgramLocation.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/ExecutablePath.h"
 #include "core/os/PathSeparator.h"
 

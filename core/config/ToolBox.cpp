@@ -1,7 +1,7 @@
 #include "core/config/ToolBox.h"
 
-#include "core/config/Cp1252.h"
-#include "core/config/NumberRule.h"
+#include "core/text/Cp1252.h"
+#include "core/text/NumberRule.h"
 #include "core/config/ProgramLocation.h"
 #include "core/os/ProfileFunctions.h"
 

@@ -1,6 +1,6 @@
 #include "core/playlistdb/DBEngine.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 namespace karusello::dao {
 

@@ -1,6 +1,6 @@
 #include "core/playlistdb/DatabaseFile.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/Utf8Path.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "core/playlistdb/FieldValue.h"
 
-#include "core/config/NumberRule.h"
-#include "core/config/RuntimeError.h"
+#include "core/text/NumberRule.h"
+#include "core/errors/RuntimeError.h"
 
 #include <charconv>
 #include <cmath>

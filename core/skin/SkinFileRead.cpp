@@ -1,7 +1,7 @@
 // Reading a skin file from disk, with the program's errors for files that cannot be read.
 #include "core/skin/SkinFile.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/PathSeparator.h"
 #include "core/os/Utf8Path.h"
 

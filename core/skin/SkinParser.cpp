@@ -2,7 +2,7 @@
 // [Buttons] and [Background] (docs/skin-format.md).
 #include "core/skin/SkinFile.h"
 
-#include "core/config/Cp1252.h"
+#include "core/text/Cp1252.h"
 #include "core/config/ProgramLocation.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "linux/process/InstanceLock.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "linux/sqlite/RowWriter.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/playlistdb/SqlText.h"
 
 #include <algorithm>

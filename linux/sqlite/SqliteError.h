@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <string>
 

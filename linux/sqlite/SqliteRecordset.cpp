@@ -1,6 +1,6 @@
 #include "linux/sqlite/SqliteRecordset.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/sqlite/Connection.h"
 
 #include <optional>

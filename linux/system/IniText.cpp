@@ -1,6 +1,6 @@
 #include "linux/system/IniText.h"
 
-#include "core/os/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 namespace karusello::ini {
 namespace {

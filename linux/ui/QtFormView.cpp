@@ -1,6 +1,6 @@
 #include "linux/ui/QtFormView.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/ui/RandomPLWindow.h"
 #include "linux/ui/WidgetByHandle.h"
 

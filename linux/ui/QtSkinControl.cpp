@@ -1,6 +1,6 @@
 #include "linux/ui/QtSkinControl.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/ui/SkinLook.h"
 #include "linux/ui/WidgetByHandle.h"
 #include "core/skin/SkinFile.h"

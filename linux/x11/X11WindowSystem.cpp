@@ -1,7 +1,7 @@
 #include "linux/x11/X11WindowSystem.h"
 
 #include "core/app/interfaces/TitleMatch.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/x11/TopLevelWindows.h"
 #include "linux/x11/WindowActivation.h"
 #include "linux/x11/WindowManager.h"

@@ -17,7 +17,7 @@
 //   int LabelTextHeight(const std::string& text);
 
 #include "core/app/interfaces/FormView.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tools/demohost/DemoHost.h"
 
-#include "core/config/Cp1252.h"
+#include "core/text/Cp1252.h"
 #include "tools/demohost/DemoDatabase.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "tools/hostcore/DaoPlaylistStore.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/playlistdb/Database.h"
 #include "core/playlistdb/Recordset.h"
 

@@ -1,6 +1,6 @@
 #include "windows/odbc/WideText.h"
 
-#include "core/config/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace karusello::dao {
 

@@ -1,6 +1,6 @@
 #include "windows/process/NamedMutex.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "windows/system/Utf16.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "windows/ui/GdiplusSession.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gdiplus.h>
 

@@ -1,6 +1,6 @@
 #include "windows/ui/Win32SkinControl.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/skin/SkinFile.h"
 #include "windows/user32/WindowHandles.h"
 #include "windows/ui/RandomPLWindow.h"

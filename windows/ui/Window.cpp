@@ -1,6 +1,6 @@
 #include "windows/ui/Window.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "windows/system/Utf16.h"
 
 namespace karusello {

@@ -1,7 +1,7 @@
 #include "windows/user32/Win32WindowSystem.h"
 
 #include "core/app/interfaces/TitleMatch.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "windows/user32/TopLevelWindows.h"
 #include "windows/user32/WindowHandles.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/interfaces/ExitCode.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "core/config/GlobalValues.h"
 #include "core/config/ProgramLocation.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "tests/core/config/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/config/ProgramLocation.h"
 #include "core/config/FileSystemObject.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/PathSeparator.h"
 #include "core/os/Utf8Path.h"
 #include "tests/core/config/TempFolder.h"

@@ -4,7 +4,7 @@
 #include "tests/support/hostdb/DriverUnderTest.h"
 #include "tests/support/hostdb/HostDb.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/playlistdb/DBEngine.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/skin/SkinFile.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/Utf8Path.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,5 +1,5 @@
 #include "linux/process/InstanceLock.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The single-instance lock lives only in a folder that no other user can write: a runtime folder
 // that others may write, or that is not exactly private, is passed over, and the lock file is
 // the user's own and private.
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/process/InstanceLock.h"
 #include "tests/support/TempFolder.h"
 

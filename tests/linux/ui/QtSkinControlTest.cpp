@@ -1,7 +1,7 @@
 #include "linux/ui/QtSkinControl.h"
 
 #include "QtTestSupport.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/ui/QtFormView.h"
 #include "linux/ui/RandomPLWindow.h"
 

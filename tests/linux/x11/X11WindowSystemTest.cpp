@@ -1,6 +1,6 @@
 #include "linux/x11/X11WindowSystem.h"
 #include "TestWindow.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "tests/support/PrivateXServer.h"
 
 #include <gtest/gtest.h>

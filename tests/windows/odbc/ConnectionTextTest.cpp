@@ -1,6 +1,6 @@
 #include "windows/odbc/ConnectionText.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

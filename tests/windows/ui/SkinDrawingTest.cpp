@@ -2,7 +2,7 @@
 #include "windows/ui/Win32SkinControl.h"
 
 #include "WinTestSupport.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/Utf8Path.h"
 #include "tests/support/TempFolder.h"
 #include "windows/user32/WindowHandles.h"

@@ -2,7 +2,7 @@
 
 #include "TestWindows.h"
 #include "core/app/interfaces/TitleMatch.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "windows/user32/TopLevelWindows.h"
 #include "windows/user32/WindowHandles.h"
 

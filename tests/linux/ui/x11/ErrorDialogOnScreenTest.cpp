@@ -2,7 +2,7 @@
 // first by its title (the first window titled so, else the first whose title begins so), so
 // while the dialog is open it must not be the one that carries the window's title.
 #include "QtTestSupport.h"
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "linux/ui/QtFormView.h"
 #include "linux/ui/QtProgramLifetime.h"
 #include "linux/ui/RandomPLWindow.h"

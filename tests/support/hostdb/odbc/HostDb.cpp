@@ -8,7 +8,7 @@
 #include "windows/odbc/OdbcConnection.h"
 #include "windows/odbc/WideText.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 #include "core/os/Utf8Path.h"
 
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "core/config/Utf8.h"
+#include "core/text/Utf8.h"
 
 namespace karusello::utf8 {
 

@@ -1,4 +1,4 @@
-#include "core/config/Cp1252.h"
+#include "core/text/Cp1252.h"
 
 #include <gtest/gtest.h>
 

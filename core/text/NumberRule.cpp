@@ -1,6 +1,6 @@
-#include "core/config/NumberRule.h"
+#include "core/text/NumberRule.h"
 
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "core/config/Cp1252.h"
+#include "core/text/Cp1252.h"
 
-#include "core/config/Utf8.h"
-#include "core/os/Windows1252.h"
+#include "core/text/Utf8.h"
+#include "core/text/Windows1252.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "core/config/RuntimeError.h"
+#include "core/errors/RuntimeError.h"
 
 namespace karusello {
 

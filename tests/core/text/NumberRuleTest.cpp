@@ -1,5 +1,5 @@
-#include "core/config/NumberRule.h"
-#include "core/config/RuntimeError.h"
+#include "core/text/NumberRule.h"
+#include "core/errors/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
