@@ -5,10 +5,10 @@
 
 namespace karusello {
 
-// The sort values handed out during one shuffle, all within 0 .. limit - 1. It refuses exactly
-// the candidates that a search for ",B," in the text "Zahlen," followed by every given value and
-// a comma would find, that is the values given before; a look-up costs the same however many
-// values were handed out.
+// The sort values handed out during one shuffle, one flag per value of 0 .. limit - 1. A
+// candidate is refused when this shuffle has handed it out before, which is the rule of the
+// given-number list "Zahlen,": a value counts as given only when it was appended whole, never
+// as a part of another number. Values outside the range are never given.
 class GivenNumbers {
 public:
     explicit GivenNumbers(std::int32_t limit);

@@ -21,8 +21,8 @@ namespace karusello::dao {
 //
 // The Connection says whether a transaction is open (InTransaction) and begins, commits and rolls
 // back one (BeginTransaction, CommitTransaction, RollbackTransaction), each called only where
-// InTransaction allows it. A DriverRecordset is made from the connection, the query text and
-// the recordset's type.
+// InTransaction allows it; Describe names the driver. A DriverRecordset is made from the
+// connection, the query text and the recordset's type.
 template <class Connection, class DriverRecordset>
 class ConnectionDatabase final : public Database {
 public:
@@ -68,6 +68,8 @@ public:
             connection.RollbackTransaction();
         }
     }
+
+    DriverDescription Driver() const override { return Open().Describe(); }
 
     void Close() override {
         if (!connection_) {

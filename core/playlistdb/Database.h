@@ -7,6 +7,12 @@
 
 namespace karusello::dao {
 
+// The database software as it names itself.
+struct DriverDescription {
+    std::string name;
+    std::string version;
+};
+
 // One open database file; lives for one operation. Opened shared, for reading and writing.
 class Database {
 public:
@@ -24,6 +30,8 @@ public:
     virtual void Rollback() = 0;
 
     virtual void Close() = 0;
+    // The driver behind the connection, as it reports itself; DbGeneric after Close.
+    virtual DriverDescription Driver() const = 0;
 };
 
 // Rolls back a transaction that was not committed when it goes out of scope.

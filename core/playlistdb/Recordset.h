@@ -15,6 +15,20 @@ enum RecordsetType {
     dbOpenSnapshot = 4,
 };
 
+// How a recordset's rows are written back, as the driver tells after the query ran.
+enum class WriteMethod {
+    None,       // the rows cannot be changed
+    Rowid,      // an UPDATE of the one table that finds the row by its rowid
+    Positioned, // the driver's own update of the cursor's current row
+    Keyed,      // an UPDATE of the one table that finds the row by a unique key
+};
+
+struct WritePath {
+    WriteMethod method = WriteMethod::None;
+    // The column that finds the row, for Rowid and Keyed.
+    std::string key;
+};
+
 // The result of one query, read row by row in the query's order. For a query on a single table
 // the current row can be changed in place (Edit, set a field, Update); exactly that row is
 // written, even where other rows hold the same values.
@@ -41,6 +55,8 @@ public:
     // Writes the edited fields of the current row, and only of that row.
     virtual void Update() = 0;
     virtual void Close() = 0;
+    // How Update would write a row; writes nothing and never fails.
+    virtual WritePath RowWriting() const = 0;
 };
 
 } // namespace karusello::dao

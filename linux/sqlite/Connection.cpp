@@ -86,6 +86,10 @@ void Connection::Execute(const char* sql) {
     }
 }
 
+DriverDescription Connection::Describe() const {
+    return {"SQLite", sqlite3_libversion()};
+}
+
 bool Connection::InTransaction() const noexcept {
     return sqlite3_get_autocommit(Handle()) == 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/errors/RuntimeError.h"
+#include "core/playlistdb/Database.h"
 
 #include <SQLiteCpp/Database.h>
 
@@ -41,6 +42,8 @@ public:
 
     // True while a transaction begun by BEGIN is open.
     bool InTransaction() const noexcept;
+    // "SQLite" and the library's version.
+    DriverDescription Describe() const;
     // Begins a transaction outside one; commits or rolls back the open one.
     void BeginTransaction();
     void CommitTransaction();

@@ -77,6 +77,13 @@ FieldValue SqliteRecordset::StoredValue(int field) const {
     return ColumnValue(query_.statement.get(), query_.firstField + field);
 }
 
+WritePath SqliteRecordset::RowWriting() const {
+    if (!query_.Updatable()) {
+        return {};
+    }
+    return {WriteMethod::Rowid, query_.rowidName};
+}
+
 bool SqliteRecordset::Updatable() const {
     return query_.Updatable();
 }

@@ -25,6 +25,7 @@ private:
     bool Updatable() const override;
     void WriteRow(const ChangedFields& fields) override;
     void ReleaseCursor() override;
+    WritePath RowWriting() const override;
 
     std::shared_ptr<Connection> connection_;
     PreparedQuery query_;

@@ -2,6 +2,8 @@
 
 #include "windows/odbc/WideText.h"
 
+#include <algorithm>
+
 namespace karusello::dao {
 
 OdbcConnection::OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways)
@@ -20,6 +22,27 @@ OdbcConnection::~OdbcConnection() {
     if (connected_) {
         SQLDisconnect(connection_.Get());
     }
+}
+
+namespace {
+
+std::string InfoText(SQLHDBC connection, SQLUSMALLINT item) {
+    std::u16string text(256, u'\0');
+    SQLSMALLINT bytes = 0;
+    const SQLRETURN rc = SQLGetInfoW(connection, item, SqlChars(text),
+                                     static_cast<SQLSMALLINT>(text.size() * 2), &bytes);
+    if (!Succeeded(rc)) {
+        return "";
+    }
+    text.resize(std::min<std::size_t>(static_cast<std::size_t>(bytes) / 2, text.size() - 1));
+    return Utf8FromUtf16(text);
+}
+
+} // namespace
+
+DriverDescription OdbcConnection::Describe() const {
+    return {InfoText(connection_.Get(), SQL_DRIVER_NAME),
+            InfoText(connection_.Get(), SQL_DRIVER_VER)};
 }
 
 void OdbcConnection::Connect(const std::vector<DriverConnection>& ways) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/playlistdb/Database.h"
 #include "windows/odbc/ConnectionText.h"
 #include "windows/odbc/OdbcHandle.h"
 
@@ -41,6 +42,8 @@ public:
     void CommitTransaction();
     void RollbackTransaction();
     bool InTransaction() const noexcept { return inTransaction_; }
+    // The driver's file name and version as the driver manager reports them.
+    DriverDescription Describe() const;
 
 private:
     void Connect(const std::vector<DriverConnection>& ways);

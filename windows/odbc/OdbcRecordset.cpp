@@ -61,6 +61,16 @@ FieldValue OdbcRecordset::StoredValue(int field) const {
     return row_.at(static_cast<std::size_t>(field));
 }
 
+WritePath OdbcRecordset::RowWriting() const {
+    if (!query_.Updatable()) {
+        return {};
+    }
+    if (connection_->Backend() == OdbcBackend::Sqlite) {
+        return {WriteMethod::Rowid, query_.rowidName};
+    }
+    return {WriteMethod::Positioned, ""};
+}
+
 bool OdbcRecordset::Updatable() const {
     return query_.Updatable();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/playlistdb/CursorRecordset.h"
 #include "windows/odbc/OdbcQuery.h"
 #include "windows/odbc/OdbcRowWriter.h"
-#include "core/playlistdb/CursorRecordset.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,6 +29,7 @@ private:
     bool Updatable() const override;
     void WriteRow(const ChangedFields& fields) override;
     void ReleaseCursor() override;
+    WritePath RowWriting() const override;
 
     void ReadRow();
 

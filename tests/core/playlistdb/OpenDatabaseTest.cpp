@@ -28,6 +28,17 @@ TEST_F(OpenDatabaseTest, AMissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(fs::exists(":memory:"));
 }
 
+// A technician's check names the driver that really serves the file.
+TEST_F(OpenDatabaseTest, AnOpenDatabaseNamesItsDriverAndAClosedOneRefuses) {
+    auto db = engine_.OpenDatabase(path_);
+    const DriverDescription driver = db->Driver();
+    EXPECT_THAT(driver.name, ::testing::AnyOf(HasSubstr("sqlite"), HasSubstr("SQLite")));
+    EXPECT_THAT(driver.version, HasSubstr("."));
+    EXPECT_EQ(driver.version.find_first_not_of("0123456789."), std::string::npos);
+    db->Close();
+    EXPECT_EQ(ErrorOf([&] { db->Driver(); }).Number(), errnum::DbGeneric);
+}
+
 // Access files are named by each driver in its own way (AccessFiles... of each driver's tests).
 TEST_F(OpenDatabaseTest, FilesOfAnotherKindAreNamedAndLeftUntouched) {
     const std::string jet = WriteFile("jet.mdb", AccessHeader("Standard Jet DB"));

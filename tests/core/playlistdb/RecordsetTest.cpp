@@ -152,6 +152,9 @@ TEST_F(RecordsetTest, ANullCanBeWrittenBack) {
 
 TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     auto rs = db_->OpenRecordset(EntryQuery(17));
+    // The test drivers write a row back by its rowid, and say so before anything is written.
+    EXPECT_EQ(rs->RowWriting().method, WriteMethod::Rowid);
+    EXPECT_EQ(rs->RowWriting().key, "rowid");
     EXPECT_EQ(ErrorOf([&] { rs->SetField("sid", 1); }).Number(), errnum::DbUpdateWithoutEdit);
     EXPECT_EQ(ErrorOf([&] { rs->Update(); }).Number(), errnum::DbUpdateWithoutEdit);
     rs->Edit();
@@ -173,6 +176,9 @@ TEST_F(RecordsetTest, EditingNeedsEditAndAnUpdatableQuery) {
     auto snapshot = db_->OpenRecordset(EntryQuery(17), dbOpenSnapshot);
     EXPECT_EQ(snapshot->Fields("plid").ToInt32(), 50);
     EXPECT_EQ(ErrorOf([&] { snapshot->Edit(); }).Number(), errnum::DbReadOnly);
+    for (const Recordset* readOnly : {count.get(), joined.get(), distinct.get(), snapshot.get()}) {
+        EXPECT_EQ(readOnly->RowWriting().method, WriteMethod::None);
+    }
     // What an alias does is each driver's own (AliasedColumns... of each driver's tests).
 }
 
