@@ -2,8 +2,9 @@
 // [Buttons] and [Background] (docs/skin-format.md).
 #include "core/skin/SkinFile.h"
 
-#include "core/text/Cp1252.h"
 #include "core/config/ProgramLocation.h"
+#include "core/text/Cp1252.h"
+#include "core/text/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,52 +40,12 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-// Well-formed UTF-8 in the strict sense: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            const unsigned char lo = k == 1 ? low : 0x80;
-            const unsigned char hi = k == 1 ? high : 0xBF;
-            if (next < lo || next > hi) {
-                return false;
-            }
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 std::string AsUtf8(std::string_view bytes) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     if (bytes.substr(0, bom.size()) == bom) {
         bytes.remove_prefix(bom.size());
     }
-    return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+    return utf8::IsValid(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
 std::optional<SkinColor> ParseColor(std::string_view text) {

@@ -38,6 +38,17 @@ Decoded DecodeAt(std::string_view text, std::size_t pos) {
     return {value, length};
 }
 
+bool IsValid(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Decoded decoded = DecodeAt(text, pos);
+        if (!decoded.codePoint) {
+            return false;
+        }
+        pos += decoded.length;
+    }
+    return true;
+}
+
 void Append(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);

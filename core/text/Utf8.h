@@ -20,6 +20,9 @@ struct Decoded {
 // The character that starts at text[pos] (pos < text.size()).
 Decoded DecodeAt(std::string_view text, std::size_t pos);
 
+// True when the whole text is well-formed UTF-8: no broken sequence anywhere.
+bool IsValid(std::string_view text);
+
 // Appends a code point (up to U+10FFFF) in UTF-8.
 void Append(std::string& out, char32_t codePoint);
 

@@ -11,16 +11,17 @@ namespace karusello {
 
 namespace {
 
-// Places and sizes in pixels of the client area (the form's twips divided by 15).
-constexpr QRect ShuffelGeometry{315, 105, 91, 26};
-constexpr QRect AbbruchGeometry{215, 105, 91, 26};
-constexpr QRect WeiderherstellenGeometry{8, 104, 139, 26};
-constexpr QRect LabelGeometry{10, 5, 396, 121};
+// A place of the form in Qt's pixels, which Qt itself scales to the screen.
+constexpr QRect Pixels(const TwipsRect& place) {
+    constexpr int perPixel = form_design::TwipsPerPixelAt96Dpi;
+    return {place.left / perPixel, place.top / perPixel, place.width / perPixel,
+            place.height / perPixel};
+}
 
 QFont LabelFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Bold);
+    QFont font(QString::fromUtf16(form_design::FontFace));
+    font.setPointSizeF(form_design::FontPoints);
+    font.setWeight(static_cast<QFont::Weight>(form_design::LabelFontWeight));
     return font;
 }
 
@@ -31,21 +32,23 @@ RandomPLWindow::RandomPLWindow() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(form_design::ClientWidth / form_design::TwipsPerPixelAt96Dpi,
+                 form_design::ClientHeight / form_design::TwipsPerPixelAt96Dpi);
     setWindowIcon(DrawWindowIcon());
 
     // Created in tab order, so the focus chain starts with the shuffle button.
-    cmdShuffel_ = AddButton("cmdShuffel", ShuffelGeometry, FormEvent::ShuffelClick);
-    cmdAbbruch_ = AddButton("cmdAbbruch", AbbruchGeometry, FormEvent::AbbruchClick);
-    cmdWeiderherstellen_ = AddButton("cmdWeiderherstellen", WeiderherstellenGeometry,
-                                     FormEvent::WeiderherstellenClick);
+    cmdShuffel_ = AddButton("cmdShuffel", Pixels(form_design::cmdShuffel), FormEvent::ShuffelClick);
+    cmdAbbruch_ = AddButton("cmdAbbruch", Pixels(form_design::cmdAbbruch), FormEvent::AbbruchClick);
+    cmdWeiderherstellen_ =
+        AddButton("cmdWeiderherstellen", Pixels(form_design::cmdWeiderherstellen),
+                  FormEvent::WeiderherstellenClick);
     setTabOrder(cmdShuffel_, cmdAbbruch_);
     setTabOrder(cmdAbbruch_, cmdWeiderherstellen_);
     CreateLabel();
     cmdShuffel_->setFocus();
 
-    timer1_.setInterval(Timer1Interval);
-    timer2_.setInterval(Timer2Interval);
+    timer1_.setInterval(form_design::Timer1IntervalMs);
+    timer2_.setInterval(form_design::Timer2IntervalMs);
     connect(&timer1_, &QTimer::timeout, this, [this] { Emit(FormEvent::Timer1); });
     connect(&timer2_, &QTimer::timeout, this, [this] { Emit(FormEvent::Timer2); });
 }
@@ -69,7 +72,7 @@ QPushButton* RandomPLWindow::AddButton(const char* name, const QRect& geometry, 
 void RandomPLWindow::CreateLabel() {
     skinLabel1_ = new QLabel(this);
     skinLabel1_->setObjectName(QStringLiteral("SkinLabel1"));
-    skinLabel1_->setGeometry(LabelGeometry);
+    skinLabel1_->setGeometry(Pixels(form_design::SkinLabel1));
     skinLabel1_->setTextFormat(Qt::PlainText);
     skinLabel1_->setWordWrap(true);
     skinLabel1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

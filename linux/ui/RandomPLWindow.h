@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/interfaces/FormDesign.h"
 #include "core/app/interfaces/FormEvent.h"
 
 #include <QTimer>
@@ -12,16 +13,12 @@ class QPushButton;
 
 namespace karusello {
 
-// The window frmRandomPL: a fixed client area of 414 x 135 pixels with the information line
-// SkinLabel1, the three command buttons and the two timers. It knows nothing of the workflow;
-// its clicks and timer ticks go to the event handler, its close box to the close handler.
+// The window frmRandomPL: a fixed client area of 414 x 135 pixels (form_design) with the
+// information line SkinLabel1, the three command buttons and the two timers. It knows nothing of
+// the workflow; its clicks and timer ticks go to the event handler, its close box to the close
+// handler.
 class RandomPLWindow : public QWidget {
 public:
-    static constexpr int ClientWidth = 414;
-    static constexpr int ClientHeight = 135;
-    static constexpr int Timer1Interval = 1000; // host watchdog
-    static constexpr int Timer2Interval = 5000; // playlist-name refresh
-
     RandomPLWindow();
 
     void SetEventHandler(std::function<void(FormEvent)> handler);

@@ -19,6 +19,12 @@ constexpr UINT_PTR IdTimer2 = 2;
 constexpr DWORD FormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
+// The design's font face in the system's wide characters, which are UTF-16 here as well.
+const wchar_t* FontFace() {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    return reinterpret_cast<const wchar_t*>(form_design::FontFace);
+}
+
 SIZE OuterSize(SIZE client) {
     RECT rect{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&rect, FormStyle, FALSE, 0);
@@ -28,22 +34,23 @@ SIZE OuterSize(SIZE client) {
 } // namespace
 
 RandomPLWindow::RandomPLWindow(Dpi dpi)
-    : dpi_(dpi), labelFont_(CreatePointFont(L"MS Sans Serif", 8.25, FW_BOLD, dpi.y)),
-      buttonFont_(CreatePointFont(L"MS Sans Serif", 8.25, FW_NORMAL, dpi.y)) {
-    const SIZE client{TwipsToPixels(form_layout::ClientWidth, dpi.x),
-                      TwipsToPixels(form_layout::ClientHeight, dpi.y)};
+    : dpi_(dpi), labelFont_(CreatePointFont(FontFace(), form_design::FontPoints,
+                                            form_design::LabelFontWeight, dpi.y)),
+      buttonFont_(CreatePointFont(FontFace(), form_design::FontPoints, FW_NORMAL, dpi.y)) {
+    const SIZE client{TwipsToPixels(form_design::ClientWidth, dpi.x),
+                      TwipsToPixels(form_design::ClientHeight, dpi.y)};
     Create(L"KaruselloRandomPL", 0, FormStyle, {CW_USEDEFAULT, CW_USEDEFAULT}, OuterSize(client),
            nullptr);
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     // Created in tab order: the first child is the top of the Z order, where the dialog keys
     // start, and the label, made last, lies below the buttons where the two overlap.
-    cmdShuffel_ = AddButton(IdShuffel, form_layout::cmdShuffel, FormEvent::ShuffelClick);
-    cmdAbbruch_ = AddButton(IdAbbruch, form_layout::cmdAbbruch, FormEvent::AbbruchClick);
-    cmdWeiderherstellen_ = AddButton(IdWeiderherstellen, form_layout::cmdWeiderherstellen,
+    cmdShuffel_ = AddButton(IdShuffel, form_design::cmdShuffel, FormEvent::ShuffelClick);
+    cmdAbbruch_ = AddButton(IdAbbruch, form_design::cmdAbbruch, FormEvent::AbbruchClick);
+    cmdWeiderherstellen_ = AddButton(IdWeiderherstellen, form_design::cmdWeiderherstellen,
                                      FormEvent::WeiderherstellenClick);
     skinLabel1_ = std::make_unique<SkinLabel>(
-        Hwnd(), TwipsToPixels(form_layout::SkinLabel1, dpi_), labelFont_.Get(),
+        Hwnd(), TwipsToPixels(form_design::SkinLabel1, dpi_), labelFont_.Get(),
         [this](HDC dc, const RECT& area) { PaintBackground(dc, area); });
     focus_ = cmdShuffel_->Hwnd();
 }
@@ -89,8 +96,8 @@ void RandomPLWindow::Show() {
 }
 
 void RandomPLWindow::StartTimers() {
-    SetTimer(Hwnd(), IdTimer1, Timer1Interval, nullptr);
-    SetTimer(Hwnd(), IdTimer2, Timer2Interval, nullptr);
+    SetTimer(Hwnd(), IdTimer1, form_design::Timer1IntervalMs, nullptr);
+    SetTimer(Hwnd(), IdTimer2, form_design::Timer2IntervalMs, nullptr);
     timersActive_ = true;
 }
 

@@ -20,9 +20,6 @@ namespace karusello {
 // box to the close handler. Created hidden and without a caption.
 class RandomPLWindow : public Window {
 public:
-    static constexpr UINT Timer1Interval = 1000; // host watchdog
-    static constexpr UINT Timer2Interval = 5000; // playlist-name refresh
-
     explicit RandomPLWindow(Dpi dpi = ScreenDpi());
     ~RandomPLWindow() override;
 

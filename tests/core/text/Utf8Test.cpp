@@ -38,5 +38,13 @@ TEST(Utf8, ABrokenSequenceTakesItsLeadAndTheContinuationsThatFollow) {
     EXPECT_EQ(At("\xF4\x90\x80\x80"), (Read{std::nullopt, 4})); // above U+10FFFF
 }
 
+TEST(Utf8, ATextIsValidOnlyWithoutABrokenSequenceAnywhere) {
+    EXPECT_TRUE(utf8::IsValid(""));
+    EXPECT_TRUE(utf8::IsValid("Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC \xF0\x9F\x8E\xB5"));
+    EXPECT_FALSE(utf8::IsValid("Gr\xFC\xDF Gott")); // Windows-1252
+    EXPECT_FALSE(utf8::IsValid("fast richtig \xE2\x82"));
+    EXPECT_FALSE(utf8::IsValid("\xC1\xBF"));
+}
+
 } // namespace
 } // namespace karusello

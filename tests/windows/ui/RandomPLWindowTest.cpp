@@ -16,7 +16,7 @@ TEST(FormLayout, TwipsBecomePixelsAtTheScreensDpi) {
     // Large fonts (120 DPI) and 150 % (144 DPI): halves round up.
     EXPECT_EQ(TwipsToPixels(6210, 120), 518);
     EXPECT_EQ(TwipsToPixels(2025, 144), 203);
-    const RECT restore = TwipsToPixels(form_layout::cmdWeiderherstellen, Dpi{120, 120});
+    const RECT restore = TwipsToPixels(form_design::cmdWeiderherstellen, Dpi{120, 120});
     EXPECT_EQ(restore.left, 10);
     EXPECT_EQ(restore.top, 130);
     EXPECT_EQ(restore.right, 184);
