@@ -1,6 +1,6 @@
 # Cross-compiles the 32-bit Windows executable, the one stations install, with Debian's
 # mingw-w64 and runs what it builds under 32-bit Wine:
-#   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+#   cmake --preset windows      (CMakePresets.json)
 
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(KARUSELLO_MINGW_PREFIX i686-w64-mingw32)
