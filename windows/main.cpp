@@ -40,9 +40,9 @@ int RunCheck(const check::CheckRequest& request) {
     return static_cast<int>(report.Code());
 }
 
+// The application manifest declares the program DPI-aware: the form's twips become pixels at
+// the screen's real DPI, and Windows does not stretch the window.
 int Run() {
-    // The form's twips become pixels at the screen's real DPI, not at a scaled 96.
-    SetProcessDPIAware();
     dao::SharedDBEngine().SetDriver(std::make_shared<dao::OdbcDriver>());
     Win32ProcessInfo process;
     const check::StartRequest start = check::ReadStartRequest(process.CommandLine());
