@@ -128,7 +128,8 @@ PlaylistFacts CheckPlaylist(dao::Database& db, std::int32_t id, CheckReport& rep
             (name.IsNull() ? "without a name" : "\"" + name.ToText() + "\"") + ", " +
             GridText(grid);
         rs->Close();
-        const std::string entries = std::to_string(CountEntries(db, id)) + " entries";
+        const std::int32_t count = CountEntries(db, id);
+        const std::string entries = std::to_string(count) + (count == 1 ? " entry" : " entries");
         if (isGrid) {
             report.Add(Problem(item, detail + ", " + entries + ": the plug-in leaves it alone",
                                "Give the number of a playlist that is no grid playlist."));
