@@ -95,6 +95,10 @@ TEST_F(CheckSession, OnTheDemoHostEveryItemIsOkAndNothingChanges) {
     EXPECT_EQ(test::ReadText(host->Ini()), ini) << "the check installs nothing";
     EXPECT_EQ(test::ReadText(host->Database()), database);
     EXPECT_EQ(host->Messages(), std::vector<std::string>{});
+
+    const CheckRun version = Check({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.report, std::string("Karusello ") + KARUSELLO_VERSION + "\n");
 }
 
 TEST_F(CheckSession, EachFaultIsAProblemOfItsItemAndEndsWithCode7) {
