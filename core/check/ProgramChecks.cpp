@@ -7,6 +7,10 @@
 #include "core/config/ToolBox.h"
 #include "core/errors/RuntimeError.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 namespace karusello::check {
 
 namespace {
@@ -28,19 +32,11 @@ std::string HostIniValue(const std::string& section, const std::string& key) {
     return tools.INI_GetKeyValue(section, key);
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 void CheckDatabasePath(const GlobalValues& values, CheckReport& report) {
@@ -56,7 +52,7 @@ void CheckDatabasePath(const GlobalValues& values, CheckReport& report) {
     if (SharedFileSystem()->FileExists(values.DBName)) {
         report.Add(Ok("database path", detail + ", which exists"));
     } else {
-        report.Add(Problem("database path", detail + ", which does not exist either",
+        report.Add(Problem("database path", detail + ", which does not exist",
                            "Set [Global] DBName in brisolan.ini to the full path of the host's "
                            "playlist database (the host keeps it there itself)."));
     }
@@ -69,9 +65,10 @@ void CheckSkinFile(CheckPlatform& platform, const GlobalValues& values, CheckRep
                                        : "[Global] SkinFileName=" + given + "; the plug-in uses ";
     detail += path;
     const FileAccess access = platform.Access(path);
-    if (SharedFileSystem()->FileExists(path) && access.readable) {
+    const bool exists = SharedFileSystem()->FileExists(path);
+    if (exists && access.readable) {
         report.Add(Ok("skin file", detail));
-    } else if (SharedFileSystem()->FileExists(path)) {
+    } else if (exists) {
         report.Add(Problem("skin file",
                            WithReason(detail + ", which cannot be read", access.reason),
                            "Give the users of this PC the right to read the skin file."));
