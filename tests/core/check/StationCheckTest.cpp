@@ -30,17 +30,6 @@ TEST(StationCheck, OnAGoodHostEveryItemIsOkAndNothingIsChanged) {
     EXPECT_EQ(h.host.ReadIniText(), ini);
 }
 
-TEST(StationCheck, APluginNotInstalledYetIsNoProblemAndStaysUninstalled) {
-    CheckHost h;
-    h.MakeDatabase();
-    h.host.WriteIniText("[Message]\r\nHandle.DB=" + std::to_string(kDbWindow) + "\r\n");
-    const std::string ini = h.host.ReadIniText();
-    const check::CheckReport report = h.Run("--check");
-    EXPECT_TRUE(Item(report, "plug-in entry").ok);
-    EXPECT_TRUE(Says(Item(report, "plug-in entry"), "not installed yet"));
-    EXPECT_EQ(h.host.ReadIniText(), ini);
-}
-
 // Each fault shows as a problem of the item it concerns, and of no other, and the check ends
 // with its own exit code.
 TEST(StationCheck, EachFaultIsAProblemOfItsOwnItem) {
