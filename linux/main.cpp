@@ -1,16 +1,20 @@
 // Karusello: composes the Qt window, the skin, the X11 display and the process into the
 // workflow of frmRandomPL and runs it. The workflow ends the process itself (ProgramLifetime);
-// the event loop only ever returns if Qt is told to quit from outside.
+// the event loop only ever returns if Qt is told to quit from outside. Started with --check or
+// --version it runs the self-check or tells its version instead, without a window.
 #include "core/app/frmRandomPL.h"
-#include "linux/process/PosixProcessInfo.h"
+#include "core/check/StartRequest.h"
+#include "core/check/StationCheck.h"
 #include "core/playlistdb/DBEngine.h"
+#include "linux/check/PosixCheckPlatform.h"
+#include "linux/process/PosixProcessInfo.h"
+#include "linux/sqlite/SqliteDriver.h"
 #include "linux/ui/QtEventPump.h"
 #include "linux/ui/QtFormView.h"
 #include "linux/ui/QtPlatformChoice.h"
 #include "linux/ui/QtProgramLifetime.h"
 #include "linux/ui/QtSkinControl.h"
 #include "linux/ui/RandomPLWindow.h"
-#include "linux/sqlite/SqliteDriver.h"
 #include "linux/x11/X11MessageControl.h"
 #include "linux/x11/X11WindowSystem.h"
 #include "linux/x11/XcbConnection.h"
@@ -25,11 +29,29 @@ namespace {
 
 using namespace karusello;
 
+// The self-check prints its report; it needs the X display only to look at the host windows,
+// and neither Qt nor the single-instance lock.
+int RunCheck(const check::CheckRequest& request) {
+    X11WindowSystem windows(std::make_shared<XcbConnection>());
+    check::PosixCheckPlatform platform;
+    const check::CheckReport report = check::StationCheck(platform, windows).Run(request);
+    std::cout << report.Text(check::ReportHeading(KARUSELLO_VERSION)) << std::flush;
+    return static_cast<int>(report.Code());
+}
+
 int Run(int argc, char** argv) {
-    ChooseQtPlatform();
     dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
     // The arguments belong to the workflow: they are read here, and Qt sees none of them.
     PosixProcessInfo process(argc, argv);
+    const check::StartRequest start = check::ReadStartRequest(process.CommandLine());
+    if (start.mode == check::StartMode::Version) {
+        std::cout << check::VersionLine(KARUSELLO_VERSION) << std::endl;
+        return static_cast<int>(ExitCode::Normal);
+    }
+    if (start.mode == check::StartMode::Check) {
+        return RunCheck(start.check);
+    }
+    ChooseQtPlatform();
     static char fallbackName[] = "karusello";
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgc = 1;

@@ -13,6 +13,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
     fonts-dejavu-core
+    # The station's package (scripts/build-windows.sh).
+    zip unzip
     # The 32-bit Windows build and its tests under Wine (docs/windows.md): the mingw-w64
     # compilers with POSIX threads, GoogleTest's sources to build for Windows, 32-bit Wine, and
     # the 32-bit ODBC driver manager and SQLite driver that Wine's ODBC hands its calls to. The

@@ -1,12 +1,15 @@
 // Karusello for Windows: composes the Win32 window, the GDI+ skin, the window system and host
 // messages of user32, the process and the ODBC database driver into the workflow of frmRandomPL
 // and runs it. The workflow ends the process itself (ProgramLifetime); the event loop only ever
-// returns if something posts WM_QUIT.
+// returns if something posts WM_QUIT. Started with --check or --version it runs the self-check
+// or tells its version instead, without a window.
 #include "core/app/frmRandomPL.h"
-#include "windows/odbc/OdbcDriver.h"
+#include "core/check/StartRequest.h"
+#include "core/check/StationCheck.h"
 #include "core/playlistdb/DBEngine.h"
-#include "windows/user32/Win32MessageControl.h"
-#include "windows/user32/Win32WindowSystem.h"
+#include "windows/check/ReportDelivery.h"
+#include "windows/check/Win32CheckPlatform.h"
+#include "windows/odbc/OdbcDriver.h"
 #include "windows/process/Win32ProcessInfo.h"
 #include "windows/ui/GdiplusSession.h"
 #include "windows/ui/RandomPLWindow.h"
@@ -14,6 +17,8 @@
 #include "windows/ui/Win32FormView.h"
 #include "windows/ui/Win32ProgramLifetime.h"
 #include "windows/ui/Win32SkinControl.h"
+#include "windows/user32/Win32MessageControl.h"
+#include "windows/user32/Win32WindowSystem.h"
 
 #include <windows.h>
 
@@ -25,11 +30,29 @@ namespace {
 
 using namespace karusello;
 
+// The self-check needs neither the window nor the single-instance mutex.
+int RunCheck(const check::CheckRequest& request) {
+    Win32WindowSystem windows;
+    check::Win32CheckPlatform platform;
+    const check::CheckReport report = check::StationCheck(platform, windows).Run(request);
+    check::DeliverReport(report.Text(check::ReportHeading(KARUSELLO_VERSION)),
+                         report.Problems() == 0);
+    return static_cast<int>(report.Code());
+}
+
+// The application manifest declares the program DPI-aware: the form's twips become pixels at
+// the screen's real DPI, and Windows does not stretch the window.
 int Run() {
-    // The form's twips become pixels at the screen's real DPI, not at a scaled 96.
-    SetProcessDPIAware();
     dao::SharedDBEngine().SetDriver(std::make_shared<dao::OdbcDriver>());
     Win32ProcessInfo process;
+    const check::StartRequest start = check::ReadStartRequest(process.CommandLine());
+    if (start.mode == check::StartMode::Version) {
+        check::DeliverVersion(check::VersionLine(KARUSELLO_VERSION));
+        return static_cast<int>(ExitCode::Normal);
+    }
+    if (start.mode == check::StartMode::Check) {
+        return RunCheck(start.check);
+    }
     const GdiplusSession gdiplus;
 
     Win32WindowSystem windows;

@@ -5,6 +5,7 @@
 #include "linux/x11/TopLevelWindows.h"
 #include "linux/x11/WindowActivation.h"
 #include "linux/x11/WindowManager.h"
+#include "linux/x11/XcbProperty.h"
 
 namespace karusello {
 
@@ -31,6 +32,24 @@ void X11WindowSystem::AppActivate(const std::string& title) {
         throw RuntimeError(errnum::InvalidProcedureCall);
     }
     ActivateWindow(*connection_, windows[*match], windowManagerRuns);
+}
+
+std::optional<std::string> X11WindowSystem::WindowTitle(WindowHandle handle) {
+    if (!IsWindow(handle)) {
+        return std::nullopt;
+    }
+    const auto window = static_cast<xcb_window_t>(handle);
+    // Both requests go out before the first reply is awaited, and both replies are taken.
+    const auto utf8Cookie =
+        RequestProperty(*connection_, window, connection_->Atom("_NET_WM_NAME"));
+    const auto legacyCookie = RequestProperty(*connection_, window, XCB_ATOM_WM_NAME);
+    const auto utf8Name = TakeProperty(*connection_, utf8Cookie);
+    const auto legacyName = TakeProperty(*connection_, legacyCookie);
+    std::string title;
+    if (!PropertyText(utf8Name.get(), title)) {
+        PropertyText(legacyName.get(), title);
+    }
+    return title;
 }
 
 } // namespace karusello

@@ -17,6 +17,8 @@ public:
 
     bool IsWindow(WindowHandle handle) override;
     void AppActivate(const std::string& title) override;
+    // _NET_WM_NAME, else WM_NAME; "" for a window without either.
+    std::optional<std::string> WindowTitle(WindowHandle handle) override;
 
 private:
     std::shared_ptr<XcbConnection> connection_;

@@ -6,17 +6,6 @@ namespace karusello {
 
 namespace {
 
-std::string TitleOf(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, title.data(), length + 1);
-    title.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return win32::Utf8FromWide(title);
-}
-
 BOOL CALLBACK CollectTitled(HWND window, LPARAM context) {
     auto& windows = *reinterpret_cast<std::vector<TitledWindow>*>(context);
     std::string title = TitleOf(window);
@@ -27,6 +16,17 @@ BOOL CALLBACK CollectTitled(HWND window, LPARAM context) {
 }
 
 } // namespace
+
+std::string TitleOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, title.data(), length + 1);
+    title.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return win32::Utf8FromWide(title);
+}
 
 std::vector<TitledWindow> ListTitledWindows() {
     std::vector<TitledWindow> windows;

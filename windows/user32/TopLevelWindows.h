@@ -12,6 +12,10 @@ struct TitledWindow {
     std::string title; // UTF-8
 };
 
+// The window's title, "" for none. For a window of another process GetWindowText reads the
+// title that the system keeps and sends the window no message, so a hung host cannot hold us.
+std::string TitleOf(HWND window);
+
 // The top-level windows of the desktop that carry a title, from the top of the Z order down.
 std::vector<TitledWindow> ListTitledWindows();
 

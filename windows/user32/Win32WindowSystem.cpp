@@ -23,4 +23,11 @@ void Win32WindowSystem::AppActivate(const std::string& title) {
     BringToFront(windows[*match].window);
 }
 
+std::optional<std::string> Win32WindowSystem::WindowTitle(WindowHandle handle) {
+    if (!IsWindow(handle)) {
+        return std::nullopt;
+    }
+    return TitleOf(ToHwnd(handle));
+}
+
 } // namespace karusello

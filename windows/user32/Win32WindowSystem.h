@@ -12,6 +12,8 @@ public:
     // Finds the window among the desktop's top-level windows (ListTitledWindows, FindTitle) and
     // brings it to the front (BringToFront). None: RuntimeError(errnum::InvalidProcedureCall).
     void AppActivate(const std::string& title) override;
+    // GetWindowText: for another process's window no message is sent to it.
+    std::optional<std::string> WindowTitle(WindowHandle handle) override;
 };
 
 } // namespace karusello

@@ -11,6 +11,7 @@ enum class ExitCode : int {
     NoHostWindow = 4,    // neither host window exists (at start or later, by the watchdog)
     NoPlaylistId = 5,    // the command line gave no playlist identifier
     PlaylistCheck = 6,   // the playlist is a grid playlist, has no row, or cannot be read
+    CheckProblem = 7,    // --check: at least one item is a PROBLEM
 };
 
 // Thrown by the window's procedures where the program ends at once; the event dispatch turns it

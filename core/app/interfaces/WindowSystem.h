@@ -2,6 +2,7 @@
 
 #include "core/app/interfaces/WindowHandle.h"
 
+#include <optional>
 #include <string>
 
 namespace karusello {
@@ -16,6 +17,9 @@ public:
     // first title that begins with it) without waiting and without changing whether it is
     // minimised. No such window: RuntimeError(errnum::InvalidProcedureCall).
     virtual void AppActivate(const std::string& title) = 0;
+    // The title (UTF-8) of the window with this handle, read without sending the window a
+    // message; nothing when no such window exists or the window system cannot tell.
+    virtual std::optional<std::string> WindowTitle(WindowHandle) { return std::nullopt; }
 };
 
 } // namespace karusello

@@ -58,11 +58,26 @@ TEST(X11WindowSystem, KnowsWhichWindowsExist) {
     EXPECT_TRUE(windows.IsWindow(hidden.Handle()));
 }
 
+TEST(X11WindowSystem, TellsTheTitleOfALiveWindowOnly) {
+    REQUIRE_DISPLAY();
+    TestConnection x;
+    X11WindowSystem windows;
+    const std::string title = UniqueTitle("Brisolan Datenbank – Übersicht");
+    TestWindow host(x, title);
+    TestWindow gone(x, UniqueTitle("Karusello gone"));
+    gone.Destroy();
+
+    EXPECT_EQ(windows.WindowTitle(host.Handle()), title);
+    EXPECT_EQ(windows.WindowTitle(gone.Handle()), std::nullopt);
+    EXPECT_EQ(windows.WindowTitle(0), std::nullopt);
+}
+
 TEST(X11WindowSystem, WithoutDisplayNoWindowExistsAndNothingActivates) {
     for (const char* name : {"", ":4711", "no display name"}) {
         X11WindowSystem windows(std::make_shared<XcbConnection>(name));
         EXPECT_FALSE(windows.IsWindow(0)) << name;
         EXPECT_FALSE(windows.IsWindow(0x200001)) << name;
+        EXPECT_EQ(windows.WindowTitle(0x200001), std::nullopt) << name;
         EXPECT_EQ(ActivationError(windows, "Brisolan Karusello"), errnum::InvalidProcedureCall)
             << name;
     }

@@ -32,6 +32,19 @@ TEST(Win32WindowSystem, OnlyWindowsThatExistNowExist) {
     EXPECT_FALSE(windows.IsWindow(ToWindowHandle(gone)));
 }
 
+TEST(Win32WindowSystem, TellsTheTitleOfALiveWindowOnly) {
+    Win32WindowSystem windows;
+    const std::string title = test::UniqueTitle("Brisolan Datenbank – Übersicht");
+    HWND gone = nullptr;
+    {
+        const test::WindowOnThread host(title);
+        gone = host.Hwnd();
+        EXPECT_EQ(windows.WindowTitle(ToWindowHandle(host.Hwnd())), title);
+    }
+    EXPECT_EQ(windows.WindowTitle(ToWindowHandle(gone)), std::nullopt);
+    EXPECT_EQ(windows.WindowTitle(0), std::nullopt);
+}
+
 // The window with the longer title lies above the other one, so it comes first in the desktop's
 // order; the exact title wins all the same.
 TEST(Win32WindowSystem, TheExactTitleIsActivatedBeforeAnEarlierOneThatBeginsWithIt) {

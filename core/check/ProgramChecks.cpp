@@ -1,0 +1,155 @@
+// The program's place, the host INI file, the plug-in entry and the host's global values.
+#include "core/check/CheckSteps.h"
+
+#include "core/config/FileSystemObject.h"
+#include "core/config/GlobalValues.h"
+#include "core/config/ProgramLocation.h"
+#include "core/config/ToolBox.h"
+#include "core/errors/RuntimeError.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace karusello::check {
+
+namespace {
+
+constexpr const char* kHostIni = "brisolan.ini";
+
+std::string ErrorText(const RuntimeError& error) {
+    return "error " + std::to_string(error.Number()) + ": " + error.Text();
+}
+
+std::string WithReason(const std::string& text, const std::string& reason) {
+    return reason.empty() ? text : text + " (" + reason + ")";
+}
+
+// A value of the host INI file as it stands there.
+std::string HostIniValue(const std::string& section, const std::string& key) {
+    ToolBox tools;
+    tools.INI_SetFilename(kHostIni, true);
+    return tools.INI_GetKeyValue(section, key);
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+void CheckDatabasePath(const GlobalValues& values, CheckReport& report) {
+    const std::string given = HostIniValue("Global", "DBName");
+    std::string detail;
+    if (given.empty()) {
+        detail = "[Global] DBName is not set; the plug-in uses " + values.DBName;
+    } else if (given != values.DBName) {
+        detail = "[Global] DBName=" + given + " names no file; the plug-in uses " + values.DBName;
+    } else {
+        detail = "[Global] DBName=" + given;
+    }
+    if (SharedFileSystem()->FileExists(values.DBName)) {
+        report.Add(Ok("database path", detail + ", which exists"));
+    } else {
+        report.Add(Problem("database path", detail + ", which does not exist",
+                           "Set [Global] DBName in brisolan.ini to the full path of the host's "
+                           "playlist database (the host keeps it there itself)."));
+    }
+}
+
+void CheckSkinFile(CheckPlatform& platform, const GlobalValues& values, CheckReport& report) {
+    const std::string given = HostIniValue("Global", "SkinFileName");
+    const std::string path = SkinFilePath(values.SkinFileName);
+    std::string detail = given.empty() ? "[Global] SkinFileName is not set; the plug-in uses "
+                                       : "[Global] SkinFileName=" + given + "; the plug-in uses ";
+    detail += path;
+    const FileAccess access = platform.Access(path);
+    const bool exists = SharedFileSystem()->FileExists(path);
+    if (exists && access.readable) {
+        report.Add(Ok("skin file", detail));
+    } else if (exists) {
+        report.Add(Problem("skin file",
+                           WithReason(detail + ", which cannot be read", access.reason),
+                           "Give the users of this PC the right to read the skin file."));
+    } else {
+        report.Add(Problem("skin file", detail + ", which does not exist: the window stays plain",
+                           "Copy skin\\brisolan.skn from Karusello's package into the host's "
+                           "skin folder (never over a file of the host's own)."));
+    }
+}
+
+} // namespace
+
+std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& report) {
+    try {
+        const std::string folder = ProgramLocation::Folder();
+        const std::string path = platform.ProgramPath().value_or("?");
+        report.Add(Ok("program", path + " in the folder " + folder));
+        return folder;
+    } catch (const RuntimeError& error) {
+        report.Add(Problem("program", ErrorText(error),
+                           "Start karusello from its own file in the host's program folder."));
+        return std::nullopt;
+    }
+}
+
+void CheckHostIni(CheckPlatform& platform, const std::string& folder, CheckReport& report) {
+    const std::string path = JoinPath(folder, kHostIni);
+    const FileAccess access = platform.Access(path);
+    if (!access.exists) {
+        report.Add(Problem("host INI file", path + " not found",
+                           "Copy karusello into the host's program folder, the folder that holds "
+                           "brisolan.ini, and start it there."));
+    } else if (!access.readable) {
+        report.Add(Problem("host INI file", WithReason(path + " cannot be read", access.reason),
+                           "Give the users of this PC the right to read and change brisolan.ini."));
+    } else if (!access.writable) {
+        report.Add(Problem("host INI file",
+                           WithReason(path + " is readable but cannot be changed", access.reason),
+                           "The plug-in writes its entry there on its first start: remove the "
+                           "file's write protection (read-only) or give the users the right to "
+                           "change it."));
+    } else {
+        report.Add(Ok("host INI file", path + ": found, readable, writable"));
+    }
+}
+
+void CheckPluginEntry(CheckReport& report) {
+    const std::string exe = ProgramLocation::ExeName();
+    const std::string installed = HostIniValue("PLUGIN", exe);
+    if (installed.empty()) {
+        report.Add(Ok("plug-in entry", "not installed yet: the first start of " + exe +
+                                           " writes its entry into brisolan.ini"));
+        return;
+    }
+    const std::string menu = HostIniValue("PLUGIN_Menu", exe);
+    const std::string option = HostIniValue("PLUGIN_Option", exe);
+    const std::string detail = "[PLUGIN] " + exe + "=" + installed + ", [PLUGIN_Menu] " + exe +
+                               "=" + menu + ", [PLUGIN_Option] " + exe + "=" + option;
+    if (menu.empty() || !SameIgnoringCase(option, "PNID")) {
+        report.Add(Problem("plug-in entry", detail,
+                           "The host needs a menu text in [PLUGIN_Menu] and PNID in "
+                           "[PLUGIN_Option] to start the plug-in with the playlist's number: set " +
+                               exe + "=Shuffle Playlist and " + exe + "=PNID there."));
+        return;
+    }
+    report.Add(Ok("plug-in entry", "installed: " + detail));
+}
+
+std::shared_ptr<GlobalValues> CheckGlobalValues(CheckPlatform& platform, CheckReport& report) {
+    std::shared_ptr<GlobalValues> values;
+    try {
+        values = std::make_shared<GlobalValues>();
+    } catch (const RuntimeError& error) {
+        report.Add(Problem("host INI values", "cannot be read: " + ErrorText(error),
+                           "Correct the values in brisolan.ini: the window handles in [Message] "
+                           "are whole numbers."));
+        return nullptr;
+    }
+    CheckDatabasePath(*values, report);
+    CheckSkinFile(platform, *values, report);
+    return values;
+}
+
+} // namespace karusello::check

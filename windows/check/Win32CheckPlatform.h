@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/check/CheckPlatform.h"
+
+namespace karusello::check {
+
+// The check's view of a Windows system. The profile functions change the host INI file in
+// place, and the database driver writes to its file: a file can be changed when it is not
+// write-protected and opens for writing.
+class Win32CheckPlatform : public CheckPlatform {
+public:
+    std::optional<std::string> ProgramPath() override;
+    FileAccess Access(const std::string& path) override;
+    SystemFacts System(const std::string& programFolder) override;
+};
+
+} // namespace karusello::check
