@@ -100,8 +100,9 @@ RuntimeError OdbcError(OdbcBackend backend, const std::vector<OdbcDiagnostic>& d
     }
     const int number =
         IsDriverMissing(diagnostics) ? errnum::DbCannotOpen : ErrorNumberFor(backend, *chosen);
-    return RuntimeError(number, StandardErrorText(number) + " (ODBC " + chosen->state + ": " +
-                                    chosen->message + ")");
+    // The native error goes along: with the Access driver it is Jet's own error code.
+    return RuntimeError(number, StandardErrorText(number) + " (ODBC " + chosen->state + " " +
+                                    std::to_string(chosen->native) + ": " + chosen->message + ")");
 }
 
 // Windows' driver manager says IM002 (no such driver) or IM003 (cannot load it); unixODBC says

@@ -75,7 +75,7 @@ TEST(OdbcError, TheTextKeepsTheDriversMessageAndSkipsWarnings) {
                   {{"01S02", -1, "option value changed"}, {"HY000", 5, "database is locked (5)"}});
     EXPECT_EQ(error.Number(), errnum::DbLocked);
     EXPECT_EQ(error.Text(),
-              StandardErrorText(errnum::DbLocked) + " (ODBC HY000: database is locked (5))");
+              StandardErrorText(errnum::DbLocked) + " (ODBC HY000 5: database is locked (5))");
     EXPECT_EQ(OdbcError(OdbcBackend::Access, {}).Number(), errnum::DbGeneric);
 }
 
