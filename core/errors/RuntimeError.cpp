@@ -32,8 +32,13 @@ std::string StandardErrorText(int number) {
         return "Datei nicht gefunden.";
     case errnum::DbReadOnly:
         return "Aktualisieren nicht möglich. Datenbank oder Objekt ist schreibgeschützt.";
+    case errnum::DbFileInUse:
+        return "Datei wird bereits verwendet.";
     case errnum::DbCannotOpen:
         return "Datenbank kann nicht geöffnet werden.";
+    case errnum::DbLockLimit:
+        return "Anzahl der Dateisperren überschritten. Erhöhen Sie den Wert für den "
+               "Registrierungseintrag MaxLocksPerFile.";
     case errnum::DbSyntax:
         return "Syntaxfehler in Abfrageausdruck.";
     case errnum::DbLocked:

@@ -101,12 +101,15 @@ FieldValue CursorRecordset::Fields(const std::string& name) const {
     return StoredValue(field);
 }
 
+std::string CursorRecordset::WhyReadOnly() const {
+    return "Die Abfrage liest nicht Zeilen aus genau einer Tabelle.";
+}
+
 void CursorRecordset::Edit() {
     RequireCurrentRow();
     if (!Updatable()) {
         throw RuntimeError(errnum::DbReadOnly,
-                           StandardErrorText(errnum::DbReadOnly) +
-                               " (Die Abfrage liest nicht Zeilen aus genau einer Tabelle.)");
+                           StandardErrorText(errnum::DbReadOnly) + " (" + WhyReadOnly() + ")");
     }
     editing_ = true;
     pending_.clear();

@@ -51,6 +51,8 @@ protected:
     virtual FieldValue StoredValue(int field) const = 0;
     // True when the rows can be changed in place: the query reads the rows of one table.
     virtual bool Updatable() const = 0;
+    // Why the rows cannot be changed, for the error of Edit.
+    virtual std::string WhyReadOnly() const;
     // Writes these fields of the current row, and of no other row.
     virtual void WriteRow(const ChangedFields& fields) = 0;
     // Lets go of the cursor and of what it holds in the database.

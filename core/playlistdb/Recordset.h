@@ -25,7 +25,8 @@ enum class WriteMethod {
 
 struct WritePath {
     WriteMethod method = WriteMethod::None;
-    // The column that finds the row, for Rowid and Keyed.
+    // What finds the row: for Rowid the name that selects the rowid, for Keyed the key's
+    // columns, separated by ',' where there are several.
     std::string key;
 };
 
@@ -55,7 +56,9 @@ public:
     // Writes the edited fields of the current row, and only of that row.
     virtual void Update() = 0;
     virtual void Close() = 0;
-    // How Update would write a row; writes nothing and never fails.
+    // How Update would write a row, as far as the driver has told: it changes once where a
+    // driver refuses a positioned update, to Keyed for the rows from then on, or to None where
+    // the table has no key. Writes nothing and never fails.
     virtual WritePath RowWriting() const = 0;
 };
 

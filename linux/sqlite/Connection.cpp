@@ -12,6 +12,11 @@ void StatementFinalizer::operator()(sqlite3_stmt* statement) const noexcept {
     sqlite3_finalize(statement);
 }
 
+void ConnectionCloser::operator()(sqlite3* db) const noexcept {
+    // Closes even with statements left open: they are finalized with the connection.
+    sqlite3_close_v2(db);
+}
+
 namespace {
 
 // An absolute path, so that SQLite (built to accept URIs) never reads "file:..." as a URI.
@@ -34,14 +39,18 @@ void CheckIsSqliteFile(const std::string& path) {
     }
 }
 
-SQLite::Database OpenChecked(const std::string& path, std::chrono::milliseconds busyTimeout) {
+DatabasePtr OpenChecked(const std::string& path, std::chrono::milliseconds busyTimeout) {
     CheckIsSqliteFile(path);
-    try {
-        return SQLite::Database(FileNameForSqlite(path), SQLite::OPEN_READWRITE,
-                                static_cast<int>(busyTimeout.count()));
-    } catch (const SQLite::Exception& e) {
-        throw SqliteError(e.getExtendedErrorCode(), e.what());
+    sqlite3* raw = nullptr;
+    const int rc =
+        sqlite3_open_v2(FileNameForSqlite(path).c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    // Even a failed open gives a connection (or none, without memory) that holds the message.
+    DatabasePtr db(raw);
+    if (rc != SQLITE_OK) {
+        throw SqliteError(db.get(), rc);
     }
+    sqlite3_busy_timeout(db.get(), static_cast<int>(busyTimeout.count()));
+    return db;
 }
 
 } // namespace

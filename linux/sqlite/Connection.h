@@ -3,8 +3,6 @@
 #include "core/errors/RuntimeError.h"
 #include "core/playlistdb/Database.h"
 
-#include <SQLiteCpp/Database.h>
-
 #include <chrono>
 #include <memory>
 #include <string>
@@ -21,6 +19,12 @@ struct StatementFinalizer {
 // A prepared statement, finalized when it goes out of scope.
 using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
+struct ConnectionCloser {
+    void operator()(sqlite3* db) const noexcept;
+};
+// An open database connection, closed when it goes out of scope.
+using DatabasePtr = std::unique_ptr<sqlite3, ConnectionCloser>;
+
 // One connection to the host's database file. The file must exist and be an SQLite database;
 // it is opened for reading and writing, never created, and its journal mode is left as the host
 // set it. Every call waits up to the busy timeout for locks that the host holds.
@@ -30,7 +34,7 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    sqlite3* Handle() const noexcept { return db_.getHandle(); }
+    sqlite3* Handle() const noexcept { return db_.get(); }
 
     // Prepares one statement; a text with a second statement behind the first is a syntax
     // error rather than half run.
@@ -54,7 +58,7 @@ public:
     [[noreturn]] void Fail(int resultCode) const { throw Error(resultCode); }
 
 private:
-    SQLite::Database db_;
+    DatabasePtr db_;
 };
 
 } // namespace karusello::dao

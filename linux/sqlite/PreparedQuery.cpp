@@ -1,6 +1,6 @@
 #include "linux/sqlite/PreparedQuery.h"
 
-#include "core/playlistdb/SqlText.h"
+#include "core/playlistdb/RowidQuery.h"
 
 #include <optional>
 #include <sqlite3.h>
@@ -13,45 +13,51 @@ std::string Text(const char* text) {
     return text != nullptr ? text : "";
 }
 
-// The single table of the main database that all columns come from, if there is one.
-std::optional<std::string> SourceTable(sqlite3_stmt* statement) {
+// Where each result column comes from: SQLite names the table and the table's column behind
+// every column that is one, alias or not; a column of another database than the main one
+// counts as none.
+std::vector<ColumnOrigin> OriginsOf(sqlite3_stmt* statement) {
+    std::vector<ColumnOrigin> origins;
     const int count = sqlite3_column_count(statement);
-    if (count == 0) {
-        return std::nullopt;
-    }
-    std::string table;
     for (int i = 0; i < count; ++i) {
-        const char* database = sqlite3_column_database_name(statement, i);
-        const char* columnTable = sqlite3_column_table_name(statement, i);
-        if (database == nullptr || columnTable == nullptr || Text(database) != "main") {
-            return std::nullopt;
-        }
-        if (i == 0) {
-            table = columnTable;
-        } else if (table != columnTable) {
-            return std::nullopt;
-        }
+        const bool main = Text(sqlite3_column_database_name(statement, i)) == "main";
+        origins.push_back({main ? Text(sqlite3_column_table_name(statement, i)) : "",
+                           Text(sqlite3_column_origin_name(statement, i))});
     }
-    return table;
+    return origins;
 }
 
-// The name under which the table's rowid can be selected. A table may have an ordinary column
-// called "rowid"; then one of the other two names still means the rowid. SQLite describes the
-// rowid (or the INTEGER PRIMARY KEY that is the rowid) as an INTEGER primary key.
-std::optional<std::string_view> RowidName(const Connection& connection, const std::string& table) {
-    for (const std::string_view name : {"rowid", "_rowid_", "oid"}) {
+// What the shared rewrite for the rowid needs of SQLite.
+class RowidProbe {
+public:
+    using Statement = StatementPtr;
+
+    explicit RowidProbe(const Connection& connection) : connection_(connection) {}
+
+    // SQLite describes the rowid (or the INTEGER PRIMARY KEY that is the rowid) as an INTEGER
+    // primary key; an ordinary column of that name is something else.
+    bool SelectsRowid(const std::string& table, std::string_view name) const {
         const char* type = nullptr;
         int primaryKey = 0;
-        const int rc = sqlite3_table_column_metadata(connection.Handle(), "main", table.c_str(),
+        const int rc = sqlite3_table_column_metadata(connection_.Handle(), "main", table.c_str(),
                                                      std::string(name).c_str(), &type, nullptr,
                                                      nullptr, &primaryKey, nullptr);
-        if (rc == SQLITE_OK && primaryKey != 0 && type != nullptr &&
-            sqlite3_stricmp(type, "INTEGER") == 0) {
-            return name;
-        }
+        return rc == SQLITE_OK && primaryKey != 0 && type != nullptr &&
+               sqlite3_stricmp(type, "INTEGER") == 0;
     }
-    return std::nullopt;
-}
+
+    std::optional<StatementPtr> Prepare(const std::string& sql) const {
+        StatementPtr statement = connection_.TryPrepare(sql);
+        return statement ? std::optional<StatementPtr>(std::move(statement)) : std::nullopt;
+    }
+
+    static std::vector<ColumnOrigin> Origins(const StatementPtr& statement) {
+        return OriginsOf(statement.get());
+    }
+
+private:
+    const Connection& connection_;
+};
 
 void DescribeColumns(PreparedQuery& query) {
     const int count = sqlite3_column_count(query.statement.get());
@@ -61,47 +67,18 @@ void DescribeColumns(PreparedQuery& query) {
     }
 }
 
-// The statement with the hidden rowid column, when it prepares and adds exactly that column,
-// taken from the table itself. A text that cannot take it (DISTINCT, a compound query, a join
-// that makes rowid ambiguous, a table without rowid) fails here, and a view or a subquery gives
-// a column without a table: those stay read-only.
-StatementPtr PrepareWithRowid(const Connection& connection, const std::string& sql,
-                              const std::string& table, int visibleColumns,
-                              std::string& rowidName) {
-    const std::optional<std::string_view> rowid = RowidName(connection, table);
-    const std::optional<std::string> text =
-        rowid ? WithLeadingColumn(sql, *rowid) : std::optional<std::string>();
-    if (!text) {
-        return nullptr;
-    }
-    StatementPtr statement = connection.TryPrepare(*text);
-    if (statement == nullptr || sqlite3_column_count(statement.get()) != visibleColumns + 1) {
-        return nullptr;
-    }
-    const char* rowidTable = sqlite3_column_table_name(statement.get(), 0);
-    if (rowidTable == nullptr || table != rowidTable) {
-        return nullptr;
-    }
-    rowidName = *rowid;
-    return statement;
-}
-
 } // namespace
 
 PreparedQuery PrepareQuery(const Connection& connection, const std::string& sql, bool updatable) {
     PreparedQuery query;
     query.statement = connection.Prepare(sql);
-    if (!updatable) {
-        DescribeColumns(query);
-        return query;
-    }
-    if (const std::optional<std::string> table = SourceTable(query.statement.get())) {
-        const int visible = sqlite3_column_count(query.statement.get());
-        if (StatementPtr withRowid =
-                PrepareWithRowid(connection, sql, *table, visible, query.rowidName)) {
-            query.statement = std::move(withRowid);
+    if (updatable) {
+        RowidProbe probe(connection);
+        if (auto withRowid = PrepareWithRowid(probe, sql, OriginsOf(query.statement.get()))) {
+            query.statement = std::move(withRowid->statement);
             query.firstField = 1;
-            query.table = *table;
+            query.table = std::move(withRowid->table);
+            query.rowidName = std::move(withRowid->rowidName);
         }
     }
     DescribeColumns(query);

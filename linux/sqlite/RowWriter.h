@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/playlistdb/CursorRecordset.h"
+#include "core/playlistdb/RowUpdate.h"
 #include "linux/sqlite/Connection.h"
 #include "linux/sqlite/PreparedQuery.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,18 +23,13 @@ public:
     void Write(std::int64_t rowid, const ChangedFields& values);
 
 private:
-    sqlite3_stmt* StatementFor(const std::vector<int>& fields);
-
     std::shared_ptr<Connection> connection_;
     std::string table_;
     std::string rowidName_;
     std::vector<std::string> columns_;
-    std::map<std::vector<int>, StatementPtr> statements_;
-    // The statement of the previous row and its fields.
-    std::vector<int> lastFields_;
-    sqlite3_stmt* last_ = nullptr;
-    // Scratch space of Write.
-    std::vector<std::size_t> order_;
+    UpdateStatements<StatementPtr> statements_;
+    // Scratch space of Write: after the first row, a row costs no allocation.
+    ChangedFields sorted_;
     std::vector<int> fields_;
 };
 

@@ -124,6 +124,11 @@ std::optional<std::string> ReadColumnText(OdbcBackend backend, SQLHSTMT statemen
     if (backend == OdbcBackend::Sqlite || kind == ColumnKind::Bytes) {
         return ReadParts(statement, column, SQL_C_BINARY, backend);
     }
+    return ReadWideText(backend, statement, column);
+}
+
+std::optional<std::string> ReadWideText(OdbcBackend backend, SQLHSTMT statement,
+                                        SQLUSMALLINT column) {
     std::optional<std::string> bytes = ReadParts(statement, column, SQL_C_WCHAR, backend);
     if (!bytes) {
         return std::nullopt;

@@ -32,4 +32,9 @@ FieldValue FieldValueFromText(ColumnKind kind, std::optional<std::string> text);
 std::optional<std::string> ReadColumnText(OdbcBackend backend, SQLHSTMT statement,
                                           SQLUSMALLINT column, ColumnKind kind);
 
+// The current row's value of a column through the driver's wide characters, as UTF-8: the way
+// every driver gives the text of its catalog results.
+std::optional<std::string> ReadWideText(OdbcBackend backend, SQLHSTMT statement,
+                                        SQLUSMALLINT column);
+
 } // namespace karusello::dao

@@ -55,10 +55,13 @@ std::vector<DriverConnection> ConnectionTexts(OdbcBackend backend, const std::st
                  ";NoCreat=1;Timeout=" + std::to_string(SqliteDriverTimeout(busyTimeout))});
         return connections;
     }
+    // A value in braces ends at the first '}': such a path cannot be given at all.
     RefuseCharacter(driverPath, "}\0"s, kAccessDrivers[0]);
+    const bool braces = driverPath.find_first_of(";{") != std::string::npos;
+    const std::string value = braces ? "{" + driverPath + "}" : driverPath;
     for (const std::string_view driver : kAccessDrivers) {
         connections.push_back(
-            {std::string(driver), "Driver={" + std::string(driver) + "};DBQ={" + driverPath + "}"});
+            {std::string(driver), "Driver={" + std::string(driver) + "};DBQ=" + value});
     }
     return connections;
 }

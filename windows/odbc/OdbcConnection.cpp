@@ -1,13 +1,15 @@
 #include "windows/odbc/OdbcConnection.h"
 
+#include "core/playlistdb/SqlText.h"
 #include "windows/odbc/WideText.h"
 
 #include <algorithm>
 
 namespace karusello::dao {
 
-OdbcConnection::OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways)
-    : backend_(backend), environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE, backend) {
+OdbcConnection::OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways,
+                               RowWriterChoice writer)
+    : backend_(backend), writer_(writer), environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE, backend) {
     const SQLRETURN rc = SQLSetEnvAttr(environment_.Get(), SQL_ATTR_ODBC_VERSION,
                                        reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     Check(rc, environment_);
@@ -43,6 +45,15 @@ std::string InfoText(SQLHDBC connection, SQLUSMALLINT item) {
 DriverDescription OdbcConnection::Describe() const {
     return {InfoText(connection_.Get(), SQL_DRIVER_NAME),
             InfoText(connection_.Get(), SQL_DRIVER_VER)};
+}
+
+std::string OdbcConnection::QuotedName(std::string_view name) const {
+    if (quote_ == '\0') {
+        // A blank says that the driver knows no identifier quotes: names go as they are then.
+        const std::string quote = InfoText(connection_.Get(), SQL_IDENTIFIER_QUOTE_CHAR);
+        quote_ = quote.size() == 1 ? quote[0] : ' ';
+    }
+    return quote_ == ' ' ? std::string(name) : Quoted(name, quote_);
 }
 
 void OdbcConnection::Connect(const std::vector<DriverConnection>& ways) {

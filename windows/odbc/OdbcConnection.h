@@ -3,8 +3,10 @@
 #include "core/playlistdb/Database.h"
 #include "windows/odbc/ConnectionText.h"
 #include "windows/odbc/OdbcHandle.h"
+#include "windows/odbc/RowWriterChoice.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace karusello::dao {
@@ -15,14 +17,17 @@ namespace karusello::dao {
 class OdbcConnection {
 public:
     // Connects with the first of the ways whose driver is installed; a failure of an installed
-    // driver ends the search. DbCannotOpen when no driver is installed.
-    OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways);
+    // driver ends the search. DbCannotOpen when no driver is installed. Its recordsets write
+    // their rows in the way chosen.
+    OdbcConnection(OdbcBackend backend, const std::vector<DriverConnection>& ways,
+                   RowWriterChoice writer = RowWriterChoice::ByBackend);
     // Rolls back a transaction left open (a driver refuses to disconnect in one), disconnects.
     ~OdbcConnection();
     OdbcConnection(const OdbcConnection&) = delete;
     OdbcConnection& operator=(const OdbcConnection&) = delete;
 
     OdbcBackend Backend() const noexcept { return backend_; }
+    RowWriterChoice Writer() const noexcept { return writer_; }
     SQLHDBC Handle() const noexcept { return connection_.Get(); }
     OdbcHandle NewStatement() const;
 
@@ -44,6 +49,9 @@ public:
     bool InTransaction() const noexcept { return inTransaction_; }
     // The driver's file name and version as the driver manager reports them.
     DriverDescription Describe() const;
+    // A table's or a column's name as the driver reads it in SQL: between its identifier
+    // quotes ('"' for SQLite, '`' for Access), each quote inside doubled.
+    std::string QuotedName(std::string_view name) const;
 
 private:
     void Connect(const std::vector<DriverConnection>& ways);
@@ -51,12 +59,15 @@ private:
     void ClaimSqliteWriteLock();
 
     OdbcBackend backend_;
+    RowWriterChoice writer_;
     OdbcHandle environment_;
     OdbcHandle connection_;
     bool connected_ = false;
     bool inTransaction_ = false;
     // SQLite's auto_vacuum mode, asked once: -1 not asked yet.
     int autoVacuum_ = -1;
+    // The driver's identifier quote, asked once: '\0' not asked yet.
+    mutable char quote_ = '\0';
 };
 
 } // namespace karusello::dao

@@ -1,11 +1,11 @@
 #include "windows/odbc/OdbcDriver.h"
 
+#include "core/os/Utf8Path.h"
+#include "core/playlistdb/DatabaseFile.h"
 #include "windows/odbc/ConnectionText.h"
 #include "windows/odbc/DriverFilePath.h"
 #include "windows/odbc/OdbcConnection.h"
 #include "windows/odbc/OdbcDatabase.h"
-#include "core/os/Utf8Path.h"
-#include "core/playlistdb/DatabaseFile.h"
 
 #include <filesystem>
 
@@ -20,7 +20,7 @@ std::unique_ptr<Database> OdbcDriver::Open(const std::string& path,
     const OdbcBackend backend = BackendFor(InspectDatabaseFile(path));
     const std::string absolute = PathUtf8(std::filesystem::absolute(Utf8Path(path)));
     return std::make_unique<OdbcDatabase>(std::make_shared<OdbcConnection>(
-        backend, ConnectionTexts(backend, DriverFilePath(absolute), busyTimeout)));
+        backend, ConnectionTexts(backend, DriverFilePath(absolute), busyTimeout), writer_));
 }
 
 // Nothing to do for either backend. SQLite: every commit is in the file when CommitTrans

@@ -18,14 +18,25 @@ struct ErrorRule {
 };
 
 constexpr auto kSqlite = OdbcBackend::Sqlite;
+constexpr auto kAccess = OdbcBackend::Access;
 constexpr auto kAny = std::nullopt;
 
 // The SQLite ODBC driver reports SQLite's failures as HY000 with SQLite's result code as the
 // native error (5 busy, 6 locked, 8 read-only, 11 corrupt, 14 cannot open, 26 not a database;
 // 1 a plain error, which covers both a malformed text and an unknown name) and its own
 // refusals with -1. The Access driver reports the standard SQLSTATEs; an unknown column in
-// its queries counts as a parameter without a value ("Too few parameters", 07002).
+// its queries counts as a parameter without a value ("Too few parameters", 07002). Its general
+// errors (HY000, or S1000 as ODBC 2 named it) carry the Jet engine's own error code as the
+// native error, in every language of its messages: -1032 a file that cannot be used, opened
+// exclusively by another program or locked as a whole; -1102 a row or page that another user
+// has locked; -1811 a file not found. Jet's lock limit per file (a transaction that needs more
+// locks than the registry entry MaxLocksPerFile allows) is told by the entry's name, which its
+// message holds in every language.
 constexpr ErrorRule kRules[] = {
+    {kAccess, "", kAny, "MaxLocksPerFile", errnum::DbLockLimit},
+    {kAccess, "", -1032, "", errnum::DbFileInUse},
+    {kAccess, "", -1102, "", errnum::DbLocked},
+    {kAccess, "", -1811, "", errnum::DbFileNotFound},
     {kSqlite, "HY000", 5, "", errnum::DbLocked},
     {kSqlite, "HY000", 6, "", errnum::DbLocked},
     {kSqlite, "HY000", 8, "", errnum::DbReadOnly},
@@ -89,8 +100,9 @@ RuntimeError OdbcError(OdbcBackend backend, const std::vector<OdbcDiagnostic>& d
     }
     const int number =
         IsDriverMissing(diagnostics) ? errnum::DbCannotOpen : ErrorNumberFor(backend, *chosen);
-    return RuntimeError(number, StandardErrorText(number) + " (ODBC " + chosen->state + ": " +
-                                    chosen->message + ")");
+    // The native error goes along: with the Access driver it is Jet's own error code.
+    return RuntimeError(number, StandardErrorText(number) + " (ODBC " + chosen->state + " " +
+                                    std::to_string(chosen->native) + ": " + chosen->message + ")");
 }
 
 // Windows' driver manager says IM002 (no such driver) or IM003 (cannot load it); unixODBC says

@@ -1,12 +1,28 @@
 #include "windows/odbc/OdbcQuery.h"
 
-#include "windows/odbc/WideText.h"
+#include "core/playlistdb/RowidQuery.h"
 #include "core/playlistdb/SqlText.h"
+#include "windows/odbc/WideText.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace karusello::dao {
+
+WritePlan PlanFor(const OdbcConnection& connection, bool updatable) {
+    if (!updatable) {
+        return WritePlan::ReadOnly;
+    }
+    switch (connection.Writer()) {
+    case RowWriterChoice::Positioned:
+        return WritePlan::Positioned;
+    case RowWriterChoice::Keyed:
+        return WritePlan::Keyed;
+    case RowWriterChoice::ByBackend:
+        break;
+    }
+    return connection.Backend() == OdbcBackend::Sqlite ? WritePlan::Rowid : WritePlan::Positioned;
+}
 
 namespace {
 
@@ -51,25 +67,47 @@ std::vector<OdbcColumn> DescribeColumns(const OdbcConnection& connection,
     return columns;
 }
 
-// The one table that all columns come from, if there is one.
-std::string SourceTable(const std::vector<OdbcColumn>& columns) {
-    if (columns.empty()) {
-        return "";
+// The table that the rows come from: the one that the driver names for every column; where it
+// names none, the one that the text names. Nothing where the columns come from several tables
+// or some from none (an expression).
+std::string ReadTable(const std::vector<OdbcColumn>& columns, const std::string& sql) {
+    const bool named = std::any_of(columns.begin(), columns.end(),
+                                   [](const OdbcColumn& c) { return !c.table.empty(); });
+    if (!named) {
+        return SelectedTable(sql).value_or("");
     }
     for (const OdbcColumn& column : columns) {
-        if (column.table.empty() || column.table != columns.front().table) {
+        if (column.table != columns.front().table) {
             return "";
         }
     }
     return columns.front().table;
 }
 
-void SetStatementAttribute(const OdbcConnection& connection, const OdbcHandle& statement,
-                           SQLINTEGER attribute, SQLULEN value) {
-    // A driver that offers something close instead says so with a warning (01S02).
-    connection.Check(
-        SQLSetStmtAttrW(statement.Get(), attribute, reinterpret_cast<SQLPOINTER>(value), 0),
-        statement);
+// Asks for a statement attribute; a driver that offers something close instead says so with a
+// warning (01S02), and what it gave is asked for after the query ran.
+void RequestStatementAttribute(const OdbcHandle& statement, SQLINTEGER attribute, SQLULEN value) {
+    SQLSetStmtAttrW(statement.Get(), attribute, reinterpret_cast<SQLPOINTER>(value), 0);
+}
+
+SQLULEN StatementAttribute(const OdbcHandle& statement, SQLINTEGER attribute, SQLULEN otherwise) {
+    SQLULEN value = otherwise;
+    if (!Succeeded(SQLGetStmtAttrW(statement.Get(), attribute, &value, 0, nullptr))) {
+        return otherwise;
+    }
+    return value;
+}
+
+// A statement for a query that only reads. The SQLite ODBC driver reads a static cursor's rows
+// when the statement runs, so that no statement holds a lock on the file between calls.
+OdbcHandle NewReadStatement(const OdbcConnection& connection) {
+    OdbcHandle statement = connection.NewStatement();
+    if (connection.Backend() == OdbcBackend::Sqlite) {
+        connection.Check(SQLSetStmtAttrW(statement.Get(), SQL_ATTR_CURSOR_TYPE,
+                                         reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0),
+                         statement);
+    }
+    return statement;
 }
 
 SQLRETURN Prepare(const OdbcHandle& statement, const std::string& sql) {
@@ -77,19 +115,19 @@ SQLRETURN Prepare(const OdbcHandle& statement, const std::string& sql) {
     return SQLPrepareW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size()));
 }
 
-// The SQLite ODBC driver reads a static cursor's rows when the statement runs, so that no
-// statement holds a lock on the file between calls.
-OdbcHandle NewSqliteStatement(const OdbcConnection& connection) {
-    OdbcHandle statement = connection.NewStatement();
-    SetStatementAttribute(connection, statement, SQL_ATTR_CURSOR_TYPE, SQL_CURSOR_STATIC);
-    return statement;
+void ExecuteDirect(const OdbcConnection& connection, const OdbcHandle& statement,
+                   const std::string& sql) {
+    std::u16string text = Utf16FromUtf8(sql);
+    connection.Check(
+        SQLExecDirectW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
+        statement, true);
 }
 
-// The table's own column names.
-std::vector<std::string> TableColumns(const OdbcConnection& connection, const std::string& table) {
-    const OdbcHandle statement = NewSqliteStatement(connection);
-    std::u16string text = Utf16FromUtf8("PRAGMA main.table_info(" + Quoted(table, '\'') + ")");
-    connection.Check(SQLExecDirectW(statement.Get(), SqlChars(text), SQL_NTS), statement, true);
+// The table's own column names, from SQLite.
+std::vector<std::string> SqliteTableColumns(const OdbcConnection& connection,
+                                            const std::string& table) {
+    const OdbcHandle statement = NewReadStatement(connection);
+    ExecuteDirect(connection, statement, "PRAGMA main.table_info(" + Quoted(table, '\'') + ")");
     std::vector<std::string> names;
     while (Succeeded(SQLFetch(statement.Get()))) {
         constexpr SQLUSMALLINT kNameColumn = 2;
@@ -101,93 +139,141 @@ std::vector<std::string> TableColumns(const OdbcConnection& connection, const st
     return names;
 }
 
-// The text prepared with the rowid of its one table in front, or nothing when it cannot be: a
-// column from elsewhere (another table, a view, a subquery, an expression), a text that does
-// not take the rowid (a join that makes it ambiguous, DISTINCT, a table without rowid), or a
-// column whose name is no column of the table. The SQLite ODBC driver names a column by its
-// alias where it has one and tells no more of where it comes from, so an aliased column
-// cannot be traced to its table column and keeps the rows read-only.
-std::optional<OdbcQuery> PrepareWithRowid(const OdbcConnection& connection,
-                                          const std::string& sql) {
-    const auto prepare = [&](std::string_view rowid) -> std::optional<OdbcQuery> {
-        const std::optional<std::string> text = WithLeadingColumn(sql, rowid);
-        if (!text) {
-            return std::nullopt;
-        }
-        OdbcQuery query;
-        query.statement = NewSqliteStatement(connection);
-        if (!Succeeded(Prepare(query.statement, *text))) {
-            return std::nullopt;
-        }
-        query.columns = DescribeColumns(connection, query.statement);
-        query.table = SourceTable(query.columns);
-        if (query.table.empty() || query.columns.size() < 2) {
-            return std::nullopt;
-        }
-        query.columns.erase(query.columns.begin());
-        query.firstColumn = 2;
-        query.rowidName = rowid;
-        return query;
-    };
-    std::optional<OdbcQuery> query = prepare("rowid");
-    if (!query) {
-        return std::nullopt;
-    }
-    const std::vector<std::string> tableColumns = TableColumns(connection, query->table);
-    for (const OdbcColumn& column : query->columns) {
-        if (!Contains(tableColumns, column.name)) {
-            return std::nullopt;
-        }
-    }
-    for (const std::string_view rowid : {"rowid", "_rowid_", "oid"}) {
-        if (!Contains(tableColumns, std::string(rowid))) {
-            return rowid == "rowid" ? std::move(query) : prepare(rowid);
-        }
-    }
-    return std::nullopt;
-}
+// What the shared rewrite for the rowid needs of the SQLite ODBC driver. The driver names a
+// column by its alias where it has one and tells no more of where it comes from, so a column
+// counts as the table's only where its name is one of the table's columns: an aliased column
+// keeps the rows read-only.
+class RowidProbe {
+public:
+    using Statement = OdbcHandle;
 
-OdbcQuery RunSqliteQuery(const OdbcConnection& connection, const std::string& sql, bool updatable) {
-    std::optional<OdbcQuery> query;
-    if (updatable) {
-        query = PrepareWithRowid(connection, sql);
-    }
-    if (!query) {
-        query.emplace();
-        query->statement = NewSqliteStatement(connection);
-        connection.Check(Prepare(query->statement, sql), query->statement);
-        query->columns = DescribeColumns(connection, query->statement);
-    }
-    connection.Check(SQLExecute(query->statement.Get()), query->statement, true);
-    return std::move(*query);
-}
+    explicit RowidProbe(const OdbcConnection& connection) : connection_(connection) {}
 
-OdbcQuery RunAccessQuery(const OdbcConnection& connection, const std::string& sql, bool updatable) {
+    std::vector<ColumnOrigin> Origins(const std::vector<OdbcColumn>& columns) {
+        std::vector<ColumnOrigin> origins;
+        for (const OdbcColumn& column : columns) {
+            const bool own =
+                !column.table.empty() && Contains(TableColumns(column.table), column.name);
+            origins.push_back({column.table, own ? column.name : ""});
+        }
+        return origins;
+    }
+
+    std::vector<ColumnOrigin> Origins(const OdbcHandle& statement) {
+        return Origins(DescribeColumns(connection_, statement));
+    }
+
+    bool SelectsRowid(const std::string& table, std::string_view name) {
+        return !Contains(TableColumns(table), std::string(name));
+    }
+
+    std::optional<OdbcHandle> Prepare(const std::string& sql) const {
+        OdbcHandle statement = NewReadStatement(connection_);
+        if (!Succeeded(dao::Prepare(statement, sql))) {
+            return std::nullopt;
+        }
+        return statement;
+    }
+
+private:
+    const std::vector<std::string>& TableColumns(const std::string& table) {
+        if (table != table_) {
+            columns_ = SqliteTableColumns(connection_, table);
+            table_ = table;
+        }
+        return columns_;
+    }
+
+    const OdbcConnection& connection_;
+    std::string table_;
+    std::vector<std::string> columns_;
+};
+
+OdbcQuery RunWithRowid(const OdbcConnection& connection, const std::string& sql) {
     OdbcQuery query;
-    query.statement = connection.NewStatement();
-    if (updatable) {
-        SetStatementAttribute(connection, query.statement, SQL_ATTR_CURSOR_TYPE,
-                              SQL_CURSOR_KEYSET_DRIVEN);
-        SetStatementAttribute(connection, query.statement, SQL_ATTR_CONCURRENCY, SQL_CONCUR_LOCK);
-    }
-    std::u16string text = Utf16FromUtf8(sql);
-    connection.Check(
-        SQLExecDirectW(query.statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
-        query.statement, true);
+    query.plan = WritePlan::Rowid;
+    query.statement = NewReadStatement(connection);
+    connection.Check(Prepare(query.statement, sql), query.statement);
     query.columns = DescribeColumns(connection, query.statement);
-    SQLULEN concurrency = SQL_CONCUR_READ_ONLY;
-    SQLGetStmtAttrW(query.statement.Get(), SQL_ATTR_CONCURRENCY, &concurrency, 0, nullptr);
-    if (updatable && concurrency != SQL_CONCUR_READ_ONLY) {
-        query.table = SourceTable(query.columns);
+    RowidProbe probe(connection);
+    if (auto withRowid = PrepareWithRowid(probe, sql, probe.Origins(query.columns))) {
+        query.statement = std::move(withRowid->statement);
+        query.firstColumn = 2;
+        query.table = std::move(withRowid->table);
+        query.rowidName = std::move(withRowid->rowidName);
+    }
+    connection.Check(SQLExecute(query.statement.Get()), query.statement, true);
+    return query;
+}
+
+// Whether a cursor of this type can update its current row, as the driver says of itself;
+// where it does not say, the concurrency that it gave is taken at its word.
+bool CursorUpdatesItsRow(const OdbcConnection& connection, SQLULEN cursorType) {
+    SQLUSMALLINT info = SQL_STATIC_CURSOR_ATTRIBUTES1;
+    switch (cursorType) {
+    case SQL_CURSOR_FORWARD_ONLY:
+        info = SQL_FORWARD_ONLY_CURSOR_ATTRIBUTES1;
+        break;
+    case SQL_CURSOR_KEYSET_DRIVEN:
+        info = SQL_KEYSET_CURSOR_ATTRIBUTES1;
+        break;
+    case SQL_CURSOR_DYNAMIC:
+        info = SQL_DYNAMIC_CURSOR_ATTRIBUTES1;
+        break;
+    default:
+        break;
+    }
+    SQLUINTEGER attributes = 0;
+    if (!Succeeded(
+            SQLGetInfoW(connection.Handle(), info, &attributes, sizeof attributes, nullptr))) {
+        return true;
+    }
+    return (attributes & SQL_CA1_POS_UPDATE) != 0;
+}
+
+OdbcQuery RunPositionable(const OdbcConnection& connection, const std::string& sql) {
+    OdbcQuery query;
+    query.plan = WritePlan::Positioned;
+    query.statement = connection.NewStatement();
+    RequestStatementAttribute(query.statement, SQL_ATTR_CURSOR_TYPE, SQL_CURSOR_KEYSET_DRIVEN);
+    RequestStatementAttribute(query.statement, SQL_ATTR_CONCURRENCY, SQL_CONCUR_LOCK);
+    ExecuteDirect(connection, query.statement, sql);
+    query.columns = DescribeColumns(connection, query.statement);
+    query.table = ReadTable(query.columns, sql);
+    const SQLULEN concurrency =
+        StatementAttribute(query.statement, SQL_ATTR_CONCURRENCY, SQL_CONCUR_READ_ONLY);
+    const SQLULEN cursorType =
+        StatementAttribute(query.statement, SQL_ATTR_CURSOR_TYPE, SQL_CURSOR_FORWARD_ONLY);
+    query.positionable = !query.columns.empty() && concurrency != SQL_CONCUR_READ_ONLY &&
+                         CursorUpdatesItsRow(connection, cursorType);
+    return query;
+}
+
+OdbcQuery RunAsGiven(const OdbcConnection& connection, const std::string& sql, WritePlan plan) {
+    OdbcQuery query;
+    query.plan = plan;
+    query.statement = NewReadStatement(connection);
+    ExecuteDirect(connection, query.statement, sql);
+    query.columns = DescribeColumns(connection, query.statement);
+    if (plan == WritePlan::Keyed) {
+        query.table = ReadTable(query.columns, sql);
     }
     return query;
 }
 
 } // namespace
 
-OdbcQuery RunQuery(const OdbcConnection& connection, const std::string& sql, bool updatable) {
-    return connection.Backend() == OdbcBackend::Sqlite ? RunSqliteQuery(connection, sql, updatable)
-                                                       : RunAccessQuery(connection, sql, updatable);
+OdbcQuery RunQuery(const OdbcConnection& connection, const std::string& sql, WritePlan plan) {
+    switch (plan) {
+    case WritePlan::Rowid:
+        return RunWithRowid(connection, sql);
+    case WritePlan::Positioned:
+        return RunPositionable(connection, sql);
+    case WritePlan::ReadOnly:
+    case WritePlan::Keyed:
+        break;
+    }
+    return RunAsGiven(connection, sql, plan);
 }
 
 } // namespace karusello::dao

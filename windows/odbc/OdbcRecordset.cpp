@@ -1,19 +1,62 @@
 #include "windows/odbc/OdbcRecordset.h"
 
+#include "core/errors/RuntimeError.h"
 #include "windows/odbc/OdbcConnection.h"
 
 #include <utility>
 
 namespace karusello::dao {
 
+namespace {
+
+std::string KeyText(const RowKey& key) {
+    std::string text;
+    for (const std::string& column : key.columns) {
+        text += (text.empty() ? "" : ",") + column;
+    }
+    return text;
+}
+
+} // namespace
+
 OdbcRecordset::OdbcRecordset(std::shared_ptr<OdbcConnection> connection, const std::string& sql,
                              RecordsetType type)
     : connection_(std::move(connection)),
-      query_(RunQuery(*connection_, sql, type == dbOpenDynaset)) {
+      query_(RunQuery(*connection_, sql, PlanFor(*connection_, type == dbOpenDynaset))) {
+    writing_ = InitialWriting();
     FetchFirstRow();
 }
 
 OdbcRecordset::~OdbcRecordset() = default;
+
+WritePath OdbcRecordset::InitialWriting() {
+    switch (query_.plan) {
+    case WritePlan::ReadOnly:
+        return {};
+    case WritePlan::Rowid:
+        if (query_.rowidName.empty()) {
+            return {};
+        }
+        return {WriteMethod::Rowid, query_.rowidName};
+    case WritePlan::Positioned:
+        if (query_.positionable) {
+            return {WriteMethod::Positioned, ""};
+        }
+        break;
+    case WritePlan::Keyed:
+        break;
+    }
+    try {
+        key_ = FindRowKey(*connection_, query_);
+    } catch (const RuntimeError&) {
+        // A catalog that cannot be read leaves the rows read-only; the query itself ran.
+        key_.reset();
+    }
+    if (!key_) {
+        return {};
+    }
+    return {WriteMethod::Keyed, KeyText(*key_)};
+}
 
 bool OdbcRecordset::FetchRow() {
     if (query_.columns.empty()) {
@@ -62,28 +105,69 @@ FieldValue OdbcRecordset::StoredValue(int field) const {
 }
 
 WritePath OdbcRecordset::RowWriting() const {
-    if (!query_.Updatable()) {
-        return {};
-    }
-    if (connection_->Backend() == OdbcBackend::Sqlite) {
-        return {WriteMethod::Rowid, query_.rowidName};
-    }
-    return {WriteMethod::Positioned, ""};
+    return writing_;
 }
 
 bool OdbcRecordset::Updatable() const {
-    return query_.Updatable();
+    return writing_.method != WriteMethod::None;
+}
+
+std::string OdbcRecordset::WhyReadOnly() const {
+    if (query_.plan == WritePlan::ReadOnly || query_.plan == WritePlan::Rowid ||
+        query_.table.empty()) {
+        return CursorRecordset::WhyReadOnly();
+    }
+    const std::string table = "Die Tabelle '" + query_.table +
+                              "' hat keinen Primärschlüssel und keinen eindeutigen Index, über "
+                              "den die Abfrage ihre Zeilen findet.";
+    return query_.plan == WritePlan::Positioned
+               ? "Der Treiber ändert die Zeilen nicht an ihrem Platz. " + table
+               : table;
+}
+
+void OdbcRecordset::UseKey(const RowKey& key) {
+    searched_ = SearchedRowWriter::ByKey(connection_, query_, key);
+    writing_ = {WriteMethod::Keyed, KeyText(key)};
+}
+
+void OdbcRecordset::FallBackToKey() {
+    key_ = FindRowKey(*connection_, query_);
+    if (!key_) {
+        writing_ = {};
+        throw RuntimeError(errnum::DbReadOnly, StandardErrorText(errnum::DbReadOnly) + " (" +
+                                                   WhyReadOnly() + " Nichts wurde geschrieben.)");
+    }
+    UseKey(*key_);
+}
+
+SearchedRowWriter& OdbcRecordset::Searched() {
+    if (!searched_) {
+        if (writing_.method == WriteMethod::Rowid) {
+            searched_ = SearchedRowWriter::ByRowid(connection_, query_);
+        } else {
+            UseKey(key_.value());
+        }
+    }
+    return *searched_;
 }
 
 void OdbcRecordset::WriteRow(const ChangedFields& fields) {
-    if (!writer_) {
-        writer_ = MakeRowWriter(connection_, query_);
+    if (writing_.method == WriteMethod::Positioned) {
+        if (!positioned_) {
+            positioned_ = std::make_unique<PositionedRowWriter>(connection_, query_);
+        }
+        if (positioned_->Write(row_, fields)) {
+            return;
+        }
+        positioned_.reset();
+        FallBackToKey();
     }
-    writer_->Write(rowid_, fields);
+    Searched().Write(rowid_, row_, fields);
 }
 
 void OdbcRecordset::ReleaseCursor() {
-    writer_.reset();
+    positioned_.reset();
+    searched_.reset();
     query_.statement.Reset();
 }
 

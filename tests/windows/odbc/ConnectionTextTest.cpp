@@ -43,12 +43,14 @@ TEST(ConnectionText, AccessTriesTheNewerDriverFirstSharedAndReadWrite) {
         ConnectionTexts(OdbcBackend::Access, R"(C:\Brisolan\brisolan.mdb)", 10000ms);
     ASSERT_EQ(ways.size(), 2u);
     EXPECT_EQ(ways[0].driver, "Microsoft Access Driver (*.mdb, *.accdb)");
-    EXPECT_EQ(
-        ways[0].text,
-        R"(Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ={C:\Brisolan\brisolan.mdb})");
+    EXPECT_EQ(ways[0].text,
+              R"(Driver={Microsoft Access Driver (*.mdb, *.accdb)};DBQ=C:\Brisolan\brisolan.mdb)");
     EXPECT_EQ(ways[1].driver, "Microsoft Access Driver (*.mdb)");
     EXPECT_EQ(ways[1].text,
-              R"(Driver={Microsoft Access Driver (*.mdb)};DBQ={C:\Brisolan\brisolan.mdb})");
+              R"(Driver={Microsoft Access Driver (*.mdb)};DBQ=C:\Brisolan\brisolan.mdb)");
+    // Blanks and parentheses are part of a plain value.
+    EXPECT_THAT(Texts(OdbcBackend::Access, R"(C:\Program Files (x86)\Brisolan\b.mdb)").at(0),
+                ::testing::EndsWith(R"(;DBQ=C:\Program Files (x86)\Brisolan\b.mdb)"));
     for (const DriverConnection& way : ways) {
         EXPECT_THAT(way.text, ::testing::Not(HasSubstr("Exclusive")));
         EXPECT_THAT(way.text, ::testing::Not(HasSubstr("ReadOnly")));
@@ -74,10 +76,13 @@ TEST(ConnectionText, APathCanNeverAddAttributes) {
     EXPECT_EQ(refusal(OdbcBackend::Sqlite, "/srv/a\0b.mdb"s).Number(), errnum::DbCannotOpen);
     EXPECT_EQ(refusal(OdbcBackend::Access, "C:\\a\0b.mdb"s).Number(), errnum::DbCannotOpen);
 
-    // In braces the Access driver reads ';' as part of the value; the SQLite driver knows no
-    // braces and takes them, and '=', as they are.
+    // In braces the Access driver reads ';' and '{' as part of the value; the SQLite driver
+    // knows no braces and takes them, and '=', as they are.
     EXPECT_EQ(Texts(OdbcBackend::Access, R"(C:\a;b\c.mdb)").at(1),
               R"(Driver={Microsoft Access Driver (*.mdb)};DBQ={C:\a;b\c.mdb})");
+    EXPECT_THAT(Texts(OdbcBackend::Access, R"(C:\{a\c.mdb)").at(0),
+                ::testing::EndsWith(R"(;DBQ={C:\{a\c.mdb})"));
+    EXPECT_EQ(refusal(OdbcBackend::Access, R"(C:\a}b\c.mdb)").Number(), errnum::DbCannotOpen);
     EXPECT_THAT(Texts(OdbcBackend::Sqlite, "/srv/{a}=b/c.mdb").at(0),
                 HasSubstr("Database=/srv/{a}=b/c.mdb;NoCreat=1"));
 }

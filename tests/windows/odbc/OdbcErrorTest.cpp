@@ -36,11 +36,37 @@ TEST(OdbcError, EachFailureGetsTheNumberOfTheSameFailureOnTheSqliteDriver) {
         {access, {"42000", -3506, "Syntax error in FROM clause."}, errnum::DbSyntax},
         {access, {"HYT00", 0, "Timeout expired"}, errnum::DbLocked},
         {access, {"HY000", 5, "a Jet error"}, errnum::DbGeneric},
+        // Jet's own codes, whatever the language of the message.
+        {access,
+         {"HY000", -1032, "Could not use '(unknown)'; file already in use."},
+         errnum::DbFileInUse},
+        {access, {"S1000", -1032, "Die Datei wird bereits verwendet."}, errnum::DbFileInUse},
+        {access, {"HY000", -1102, "Could not update; currently locked."}, errnum::DbLocked},
+        {access, {"HY000", -1811, "Could not find file '(unknown)'."}, errnum::DbFileNotFound},
+        // The lock limit by the registry entry's name in the message, whatever the code.
+        {access,
+         {"HY000", 0,
+          "Anzahl der Dateisperren für gemeinsamen Zugriff überschritten. Erhöhen Sie den Wert "
+          "für den Registrierungseintrag MaxLocksPerFile."},
+         errnum::DbLockLimit},
+        // The same codes from the SQLite driver are SQLite's own and mean something else.
+        {sqlite, {"HY000", -1032, "?"}, errnum::DbGeneric},
         {access, {"IM002", 0, "Data source name not found"}, errnum::DbCannotOpen},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ErrorNumberFor(c.backend, c.diagnostic), c.number) << c.diagnostic.message;
     }
+}
+
+// The lock limit ends a transaction that the file cannot hold: the text says what to change.
+TEST(OdbcError, JetsLockLimitSaysWhichSettingToRaise) {
+    const RuntimeError error = OdbcError(
+        OdbcBackend::Access, {{"HY000", 0,
+                               "[Microsoft][ODBC Microsoft Access Driver] File sharing lock count "
+                               "exceeded. Increase MaxLocksPerFile registry entry."}});
+    EXPECT_EQ(error.Number(), errnum::DbLockLimit);
+    EXPECT_THAT(error.Text(), HasSubstr("Registrierungseintrag MaxLocksPerFile"));
+    EXPECT_THAT(error.Text(), HasSubstr("File sharing lock count exceeded"));
 }
 
 TEST(OdbcError, TheTextKeepsTheDriversMessageAndSkipsWarnings) {
@@ -49,7 +75,7 @@ TEST(OdbcError, TheTextKeepsTheDriversMessageAndSkipsWarnings) {
                   {{"01S02", -1, "option value changed"}, {"HY000", 5, "database is locked (5)"}});
     EXPECT_EQ(error.Number(), errnum::DbLocked);
     EXPECT_EQ(error.Text(),
-              StandardErrorText(errnum::DbLocked) + " (ODBC HY000: database is locked (5))");
+              StandardErrorText(errnum::DbLocked) + " (ODBC HY000 5: database is locked (5))");
     EXPECT_EQ(OdbcError(OdbcBackend::Access, {}).Number(), errnum::DbGeneric);
 }
 
