@@ -110,7 +110,9 @@ private:
     std::unique_ptr<RandomSource> random_;
     // How many shuffles and restores are between their database writes and the end of their
     // notification (a click waiting at one's yield runs another inside it), and whether the
-    // user asked to end the program meanwhile.
+    // user asked to end the program meanwhile. Once that is asked, the window is closing: a
+    // shuffle or restore click that was already waiting is ignored, so the program ends right
+    // after the host has been told of the work under way.
     int notifying_ = 0;
     bool unloadRequested_ = false;
 };

@@ -35,6 +35,9 @@ std::int32_t Draw(RandomSource& random, std::int32_t range) {
 } // namespace
 
 void frmRandomPL::cmdShuffel_Click() {
+    if (unloadRequested_) {
+        return;
+    }
     s_.view.SetMousePointer(vbHourglass);
     s_.view.SetButtonEnabled(Button::Abbruch, false);
     // The name check and the shuffle share one connection: opening the file is a good part of
@@ -129,6 +132,9 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
 }
 
 void frmRandomPL::cmdWeiderherstellen_Click() {
+    if (unloadRequested_) {
+        return;
+    }
     s_.view.SetButtonEnabled(Button::Weiderherstellen, false);
     RestorePlaylist();
 }

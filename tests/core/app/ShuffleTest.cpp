@@ -172,6 +172,25 @@ TEST_F(ShuffleFlow, AnEndAskedForAtTheYieldComesAfterBothHostWindowsWereTold) {
     EXPECT_EQ(restoring.message.sent, expected);
 }
 
+// Once the window is closing, clicks that were waiting behind the close do no more work: the
+// program ends as soon as the host knows of the shuffle under way.
+TEST_F(ShuffleFlow, ClicksWaitingBehindTheCloseAreIgnored) {
+    StartOn(20);
+    ASSERT_EQ(Shuffle(), std::nullopt); // restore is enabled from here on
+    ui.message.sent.clear();
+    host.Db().Exec("update pl_all set sid = plid where pnid = 17");
+    const auto renumbered = host.SortValues(17);
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::QueryUnload); });
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::ShuffelClick); });
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::WeiderherstellenClick); });
+    EXPECT_EQ(Shuffle(), ExitCode::Normal);
+    EXPECT_EQ(ui.message.sent, Notified(211)) << "one shuffle told the host, nothing else ran";
+    const auto after = host.SortValues(17);
+    EXPECT_NE(after, renumbered);
+    EXPECT_NE(after, before) << "no restore ran";
+    EXPECT_EQ(ui.events.passes, 2) << "the waiting shuffle would have yielded once more";
+}
+
 TEST_F(ShuffleFlow, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {
     StartOn(20);
     ui.windows.live = {};
