@@ -7,6 +7,7 @@
 #include "core/playlistdb/DBEngine.h"
 #include "core/playlistdb/PlaylistQueries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -51,40 +52,34 @@ void frmRandomPL::cmdShuffel_Click() {
     s_.view.SetMousePointer(vbDefault);
 }
 
-// Starts keeping the sort values from before the first shuffle of the run: SavedOrder gets
-// count + 2 slots of 0 and SavedCount the count. The values themselves are taken from the
-// shuffle's own pass over the entries, before each row is written, so the playlist is read
-// once. Returns whether this pass keeps them; it does nothing once something is kept.
+// Starts keeping the sort values from before the first shuffle of the run, and sets SavedCount
+// to the count. The values themselves are taken from the shuffle's own pass over the entries,
+// before each row is written, so the playlist is read once. Returns whether this pass keeps
+// them; it does nothing once something is kept.
 bool frmRandomPL::SaveOldOrder(std::int32_t count) {
     if (SavedCount >= 1) {
         return false;
     }
+    SavedOrder.emplace();
+    SavedCount = count;
     try {
-        SavedOrder.emplace(static_cast<std::size_t>(count) + 2, 0);
-        SavedNullSlots.assign(SavedOrder->size(), false);
-        SavedCount = count;
-        return true;
-    } catch (...) {
-        return false;
+        SavedOrder->Reserve(static_cast<std::size_t>(std::max(count, 0)));
+    } catch (const std::exception&) {
+        // Kept without room set aside; each entry's value is kept as far as memory goes.
     }
+    return true;
 }
 
-// Keeps the current row's sort value at its position. An entry without a sort value (null) is
-// kept as such, so that a restore does not turn it and the entries after it into zeros. The
-// first error ends the keeping silently; the shuffle goes on without a complete copy.
-void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs, bool& saving) {
+// Keeps the current row's sort value under its entry key. An entry whose key or sort value
+// cannot be read is not kept, and a restore leaves it as it is then; the other entries are kept.
+void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs) {
     try {
+        const std::optional<double> key = EntryKeyOf(rs.Fields("plid"));
         const dao::FieldValue sid = rs.Fields("sid");
-        const auto position = static_cast<std::size_t>(rs.AbsolutePosition());
-        if (position >= SavedOrder->size()) {
-            saving = false;
-        } else if (sid.IsNull()) {
-            SavedNullSlots[position] = true;
-        } else {
-            (*SavedOrder)[position] = sid.ToInt32();
+        if (key) {
+            SavedOrder->Keep(*key, sid.IsNull() ? SavedSortValue() : sid.ToInt32());
         }
     } catch (...) {
-        saving = false;
     }
 }
 
@@ -98,7 +93,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         }
         dao::Transaction writing(*db);
         const std::int32_t count = CountEntries(*db, PlaylistId);
-        bool saving = SaveOldOrder(count);
+        const bool saving = SaveOldOrder(count);
         if (count > std::numeric_limits<std::int32_t>::max() - kSpareValues) {
             throw RuntimeError(errnum::Overflow);
         }
@@ -107,7 +102,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
             if (saving) {
-                KeepOldSortValue(*rs, saving);
+                KeepOldSortValue(*rs);
             }
             if (given.Full()) {
                 // More entries than values to give: they cannot all be distinct.
@@ -139,25 +134,26 @@ void frmRandomPL::cmdWeiderherstellen_Click() {
     RestorePlaylist();
 }
 
-// The k-th entry in ascending plid gets the value the k-th entry had before the first shuffle,
-// whichever entry that was. All rows in one transaction, as for the shuffle.
+// Every entry that was kept gets its own value back, found by its key: entries that the host
+// added since the first shuffle keep their current value, and values of entries removed since
+// are passed over. All rows in one transaction, as for the shuffle.
 void frmRandomPL::RestorePlaylist() {
     {
+        const karusello::SavedOrder nothingKept;
+        karusello::SavedOrder::Match saved(SavedOrder ? *SavedOrder : nothingKept);
         auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
         dao::Transaction writing(*db);
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
-            rs->Edit();
-            const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
-            if (!SavedOrder || position >= SavedOrder->size()) {
-                throw RuntimeError(errnum::SubscriptOutOfRange);
+            if (const auto value = saved.For(EntryKeyOf(rs->Fields("plid")))) {
+                rs->Edit();
+                if (*value) {
+                    rs->SetField("sid", **value);
+                } else {
+                    rs->SetFieldNull("sid");
+                }
+                rs->Update();
             }
-            if (position < SavedNullSlots.size() && SavedNullSlots[position]) {
-                rs->SetFieldNull("sid");
-            } else {
-                rs->SetField("sid", (*SavedOrder)[position]);
-            }
-            rs->Update();
             rs->MoveNext();
         }
         rs->Close();
