@@ -90,9 +90,14 @@ private:
     void SetButtonCaptions();
     std::string InformationLine();
     void SetInformationLine();
+    // Sets the information line with one repaint: the label does not redraw while its text
+    // changes, and the skin redraws it once afterwards.
+    void RedrawInformationLine();
     std::unique_ptr<dao::Database> OpenDatabaseQuietly();
-    void ReadPlaylistInfo();
-    void ReadPlaylistInfo(dao::Database* db);
+    // False when the database gave no answer; PlaylistId and PlaylistName are then unchanged.
+    bool ReadPlaylistInfo();
+    bool ReadPlaylistInfo(dao::Database* db);
+    void LeavePlaylistAlone();
     void ShufflePlaylist(std::unique_ptr<dao::Database> db);
     bool SaveOldOrder(std::int32_t count);
     void KeepOldSortValue(const dao::Recordset& rs);

@@ -45,9 +45,15 @@ void frmRandomPL::cmdShuffel_Click() {
     // a small playlist's shuffle. The check passes over a failure to open it; the shuffle then
     // tries again and reports it.
     std::unique_ptr<dao::Database> db = OpenDatabaseQuietly();
-    // A playlist deleted or turned into a grid playlist since the start gets -1 here.
+    // A playlist deleted or turned into a grid playlist since the start gets -1 here. Nothing is
+    // written then, so the host is not told of a change and there is nothing to restore.
+    const bool touchable = PlaylistId != -1;
     ReadPlaylistInfo(db.get());
-    ShufflePlaylist(std::move(db));
+    if (PlaylistId != -1) {
+        ShufflePlaylist(std::move(db));
+    } else if (touchable) {
+        LeavePlaylistAlone();
+    }
     s_.view.SetButtonEnabled(Button::Abbruch, true);
     s_.view.SetMousePointer(vbDefault);
 }
@@ -123,7 +129,10 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         db->Close();
     }
     NotifyHost(kShuffled);
-    s_.view.SetButtonEnabled(Button::Weiderherstellen, true);
+    // A tick at the yield may have found the playlist deleted meanwhile: nothing to restore then.
+    if (PlaylistId != -1) {
+        s_.view.SetButtonEnabled(Button::Weiderherstellen, true);
+    }
 }
 
 void frmRandomPL::cmdWeiderherstellen_Click() {
@@ -131,7 +140,10 @@ void frmRandomPL::cmdWeiderherstellen_Click() {
         return;
     }
     s_.view.SetButtonEnabled(Button::Weiderherstellen, false);
-    RestorePlaylist();
+    // A playlist left alone since: nothing is written, and the host is not told.
+    if (PlaylistId != -1) {
+        RestorePlaylist();
+    }
 }
 
 // Every entry that was kept gets its own value back, found by its key: entries that the host

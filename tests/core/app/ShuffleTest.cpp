@@ -46,19 +46,43 @@ TEST_F(ShuffleFlow, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestor
     EXPECT_EQ(host.SortValues(19), other);
 }
 
+// Nothing is written for a playlist that became a grid playlist or was deleted since the start:
+// the host is not told of a change, nothing can be restored, and the window says why.
 TEST_F(ShuffleFlow, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     StartOn(50);
     host.Db().Exec("update pl_name set grid = -1 where nid = 17");
+    ui.view.log.clear();
     EXPECT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.PlaylistId, -1);
     EXPECT_EQ(host.SortValues(17), before);
-    EXPECT_EQ(ui.message.sent, Notified(211));
-    EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
+    EXPECT_TRUE(ui.message.sent.empty());
+    EXPECT_FALSE(ui.view.Enabled(Button::Shuffel));
+    EXPECT_FALSE(ui.view.Enabled(Button::Weiderherstellen));
+    EXPECT_TRUE(ui.view.Enabled(Button::Abbruch));
+    EXPECT_EQ(ui.view.label, LeftAloneLine("Morgenshow"));
+    EXPECT_EQ(ui.view.log.back(), "pointer 0");
 
-    // It stays -1, even when the playlist comes back.
+    // It stays -1, even when the playlist comes back, and a click that still arrives does
+    // nothing.
     host.Db().Exec("update pl_name set grid = 0 where nid = 17");
     EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(Restore(), std::nullopt);
     EXPECT_EQ(host.SortValues(17), before);
+    EXPECT_TRUE(ui.message.sent.empty());
+
+    // Found deleted by the name refresh at a shuffle's yield: that shuffle has written its
+    // values and tells the host, but leaves nothing to restore.
+    FormUnderTest second;
+    ASSERT_EQ(second.Load({kHostDB, kHostDJ}, "17"), std::nullopt);
+    second.events.queued.push_back([&] {
+        host.Db().Exec("delete from pl_name where nid = 17");
+        second.form.Fire(FormEvent::Timer2);
+    });
+    EXPECT_EQ(second.Fire(FormEvent::ShuffelClick), std::nullopt);
+    EXPECT_NE(host.SortValues(17), before);
+    EXPECT_EQ(second.message.sent, Notified(211));
+    EXPECT_FALSE(second.view.Enabled(Button::Weiderherstellen));
+    EXPECT_FALSE(second.view.Enabled(Button::Shuffel));
 }
 
 TEST_F(ShuffleFlow, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
@@ -104,7 +128,7 @@ TEST_F(ShuffleFlow, ADatabaseGoneSinceTheStartIsReportedAndNeverCreated) {
     EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);
     ASSERT_EQ(ui.lifetime.errors.size(), 1u);
     EXPECT_EQ(ui.lifetime.errors[0].Number(), errnum::DbFileNotFound);
-    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_EQ(ui.form.PlaylistId, 17) << "a file that cannot be opened is no answer";
     EXPECT_FALSE(std::filesystem::exists(host.DbPath()));
     EXPECT_TRUE(ui.message.sent.empty());
 }
