@@ -19,23 +19,34 @@ std::optional<double> EntryKeyOf(const dao::FieldValue& plid) {
 void SavedOrder::Reserve(std::size_t entries) {
     keys_.reserve(entries);
     values_.reserve(entries);
-    nulls_.reserve(entries);
 }
 
 void SavedOrder::Keep(double key, SavedSortValue value) {
     if (!keys_.empty() && key < keys_.back()) {
         return;
     }
+    if (!value) {
+        nulls_.push_back(keys_.size());
+    }
     keys_.push_back(key);
     values_.push_back(value.value_or(0));
-    nulls_.push_back(!value.has_value());
+}
+
+// Whether the value at this place was null, for places asked in ascending order; nextNull is
+// where the search goes on.
+bool SavedOrder::IsNull(std::size_t at, std::size_t& nextNull) const {
+    while (nextNull < nulls_.size() && nulls_[nextNull] < at) {
+        ++nextNull;
+    }
+    return nextNull < nulls_.size() && nulls_[nextNull] == at;
 }
 
 std::vector<SavedSortValue> SavedOrder::Values() const {
     std::vector<SavedSortValue> values;
     values.reserve(keys_.size());
+    std::size_t nextNull = 0;
     for (std::size_t i = 0; i < keys_.size(); ++i) {
-        values.push_back(nulls_[i] ? SavedSortValue() : SavedSortValue(values_[i]));
+        values.push_back(IsNull(i, nextNull) ? SavedSortValue() : SavedSortValue(values_[i]));
     }
     return values;
 }
@@ -54,7 +65,7 @@ std::optional<SavedSortValue> SavedOrder::Match::For(std::optional<double> key) 
         return std::nullopt;
     }
     const std::size_t at = next_++;
-    return saved_.nulls_[at] ? SavedSortValue() : SavedSortValue(saved_.values_[at]);
+    return saved_.IsNull(at, nextNull_) ? SavedSortValue() : SavedSortValue(saved_.values_[at]);
 }
 
 } // namespace karusello

@@ -42,12 +42,16 @@ public:
     private:
         const SavedOrder& saved_;
         std::size_t next_ = 0;
+        std::size_t nextNull_ = 0;
     };
 
 private:
+    bool IsNull(std::size_t at, std::size_t& nextNull) const;
+
     std::vector<double> keys_;
     std::vector<std::int32_t> values_;
-    std::vector<bool> nulls_;
+    // The places of the values that were null, in ascending order; there are few of them.
+    std::vector<std::size_t> nulls_;
 };
 
 } // namespace karusello

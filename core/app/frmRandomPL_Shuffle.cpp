@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace karusello {
 
@@ -19,6 +20,10 @@ constexpr std::int32_t kOrderChanged = 1042;
 constexpr std::int32_t kShuffled = 211;
 constexpr std::int32_t kRestored = 0;
 constexpr std::int32_t kSpareValues = 100;
+
+// The fields asked for on every row, made once.
+const std::string kEntryKey = "plid";
+const std::string kSortValue = "sid";
 
 std::int32_t CountEntries(dao::Database& db, std::int32_t playlistId) {
     auto rs = db.OpenRecordset(dao::CountQuery(playlistId), dao::dbOpenSnapshot);
@@ -80,8 +85,8 @@ bool frmRandomPL::SaveOldOrder(std::int32_t count) {
 // cannot be read is not kept, and a restore leaves it as it is then; the other entries are kept.
 void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs) {
     try {
-        const std::optional<double> key = EntryKeyOf(rs.Fields("plid"));
-        const dao::FieldValue sid = rs.Fields("sid");
+        const std::optional<double> key = EntryKeyOf(rs.Fields(kEntryKey));
+        const dao::FieldValue sid = rs.Fields(kSortValue);
         if (key) {
             SavedOrder->Keep(*key, sid.IsNull() ? SavedSortValue() : sid.ToInt32());
         }
@@ -120,7 +125,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
             }
             given.Add(b);
             rs->Edit();
-            rs->SetField("sid", b);
+            rs->SetField(kSortValue, b);
             rs->Update();
             rs->MoveNext();
         }
@@ -157,12 +162,12 @@ void frmRandomPL::RestorePlaylist() {
         dao::Transaction writing(*db);
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
-            if (const auto value = saved.For(EntryKeyOf(rs->Fields("plid")))) {
+            if (const auto value = saved.For(EntryKeyOf(rs->Fields(kEntryKey)))) {
                 rs->Edit();
                 if (*value) {
-                    rs->SetField("sid", **value);
+                    rs->SetField(kSortValue, **value);
                 } else {
-                    rs->SetFieldNull("sid");
+                    rs->SetFieldNull(kSortValue);
                 }
                 rs->Update();
             }
