@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 // windows.h names the A or W forms through macros of the same names as ours.
