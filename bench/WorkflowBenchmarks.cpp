@@ -68,8 +68,8 @@ void Restore(benchmark::State& state, Case c) {
 }
 
 // The first shuffle of a run also reads the playlist once to save its order: a new window per
-// iteration. Every new window draws the same values, so the rows are stirred (not measured)
-// before each, or the writes would find the values in place.
+// iteration. The rows are stirred (not measured) before each, so that no write finds its value
+// in place, whatever the window draws.
 void FirstShuffle(benchmark::State& state, Case c) {
     try {
         const BenchHost& host = c.Host();

@@ -10,7 +10,7 @@
 namespace karusello {
 
 frmRandomPL::frmRandomPL(FormServices services)
-    : s_(services), random_(std::make_unique<RandomSource>()) {}
+    : s_(services), random_(std::make_unique<RandomSource>(RandomSource::SeedForThisRun())) {}
 
 frmRandomPL::~frmRandomPL() = default;
 

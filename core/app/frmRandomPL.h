@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/SavedOrder.h"
 #include "core/app/interfaces/EventPump.h"
 #include "core/app/interfaces/FormEvent.h"
 #include "core/app/interfaces/FormView.h"
@@ -71,12 +72,11 @@ public:
     std::int32_t PlaylistId = 0;
     std::string PlaylistName;
     std::string ShownPlaylistName;
-    // The sort values from before the first shuffle, by position; absent until then.
-    std::optional<std::vector<std::int32_t>> SavedOrder;
+    // The sort values from before the first shuffle, by entry; absent until then. A null sort
+    // value is kept as null, so that a restore does not put 0 in its place.
+    std::optional<karusello::SavedOrder> SavedOrder;
+    // The number of entries counted when SavedOrder was started; below 1: nothing kept yet.
     std::int32_t SavedCount = 0;
-    // The slots of SavedOrder whose entry had no sort value (null); a restore puts the null
-    // back instead of 0, so that it does not overwrite the playlist's order with zeros.
-    std::vector<bool> SavedNullSlots;
 
     // The objects the window owns, created on first use.
     ToolBox& Tools();
@@ -90,12 +90,17 @@ private:
     void SetButtonCaptions();
     std::string InformationLine();
     void SetInformationLine();
+    // Sets the information line with one repaint: the label does not redraw while its text
+    // changes, and the skin redraws it once afterwards.
+    void RedrawInformationLine();
     std::unique_ptr<dao::Database> OpenDatabaseQuietly();
-    void ReadPlaylistInfo();
-    void ReadPlaylistInfo(dao::Database* db);
+    // False when the database gave no answer; PlaylistId and PlaylistName are then unchanged.
+    bool ReadPlaylistInfo();
+    bool ReadPlaylistInfo(dao::Database* db);
+    void LeavePlaylistAlone();
     void ShufflePlaylist(std::unique_ptr<dao::Database> db);
     bool SaveOldOrder(std::int32_t count);
-    void KeepOldSortValue(const dao::Recordset& rs, bool& saving);
+    void KeepOldSortValue(const dao::Recordset& rs);
     void RestorePlaylist();
     // After a shuffle or restore: lets pending events run, re-reads the host's window handles
     // and tells both host windows.
@@ -110,7 +115,9 @@ private:
     std::unique_ptr<RandomSource> random_;
     // How many shuffles and restores are between their database writes and the end of their
     // notification (a click waiting at one's yield runs another inside it), and whether the
-    // user asked to end the program meanwhile.
+    // user asked to end the program meanwhile. Once that is asked, the window is closing: a
+    // shuffle or restore click that was already waiting is ignored, so the program ends right
+    // after the host has been told of the work under way.
     int notifying_ = 0;
     bool unloadRequested_ = false;
 };

@@ -51,8 +51,8 @@ void frmRandomPL::Form_Load() {
         throw ProgramEnd{ExitCode::NoPlaylistId};
     }
 
-    ReadPlaylistInfo();
-    if (PlaylistId == -1) {
+    // At start a database that cannot be read ends the program, as a grid playlist does.
+    if (!ReadPlaylistInfo() || PlaylistId == -1) {
         throw ProgramEnd{ExitCode::PlaylistCheck};
     }
 

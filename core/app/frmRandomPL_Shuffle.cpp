@@ -7,8 +7,10 @@
 #include "core/playlistdb/DBEngine.h"
 #include "core/playlistdb/PlaylistQueries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace karusello {
 
@@ -18,6 +20,10 @@ constexpr std::int32_t kOrderChanged = 1042;
 constexpr std::int32_t kShuffled = 211;
 constexpr std::int32_t kRestored = 0;
 constexpr std::int32_t kSpareValues = 100;
+
+// The fields asked for on every row, made once.
+const std::string kEntryKey = "plid";
+const std::string kSortValue = "sid";
 
 std::int32_t CountEntries(dao::Database& db, std::int32_t playlistId) {
     auto rs = db.OpenRecordset(dao::CountQuery(playlistId), dao::dbOpenSnapshot);
@@ -35,53 +41,56 @@ std::int32_t Draw(RandomSource& random, std::int32_t range) {
 } // namespace
 
 void frmRandomPL::cmdShuffel_Click() {
+    if (unloadRequested_) {
+        return;
+    }
     s_.view.SetMousePointer(vbHourglass);
     s_.view.SetButtonEnabled(Button::Abbruch, false);
     // The name check and the shuffle share one connection: opening the file is a good part of
     // a small playlist's shuffle. The check passes over a failure to open it; the shuffle then
     // tries again and reports it.
     std::unique_ptr<dao::Database> db = OpenDatabaseQuietly();
-    // A playlist deleted or turned into a grid playlist since the start gets -1 here.
+    // A playlist deleted or turned into a grid playlist since the start gets -1 here. Nothing is
+    // written then, so the host is not told of a change and there is nothing to restore.
+    const bool touchable = PlaylistId != -1;
     ReadPlaylistInfo(db.get());
-    ShufflePlaylist(std::move(db));
+    if (PlaylistId != -1) {
+        ShufflePlaylist(std::move(db));
+    } else if (touchable) {
+        LeavePlaylistAlone();
+    }
     s_.view.SetButtonEnabled(Button::Abbruch, true);
     s_.view.SetMousePointer(vbDefault);
 }
 
-// Starts keeping the sort values from before the first shuffle of the run: SavedOrder gets
-// count + 2 slots of 0 and SavedCount the count. The values themselves are taken from the
-// shuffle's own pass over the entries, before each row is written, so the playlist is read
-// once. Returns whether this pass keeps them; it does nothing once something is kept.
+// Starts keeping the sort values from before the first shuffle of the run, and sets SavedCount
+// to the count. The values themselves are taken from the shuffle's own pass over the entries,
+// before each row is written, so the playlist is read once. Returns whether this pass keeps
+// them; it does nothing once something is kept.
 bool frmRandomPL::SaveOldOrder(std::int32_t count) {
     if (SavedCount >= 1) {
         return false;
     }
+    SavedOrder.emplace();
+    SavedCount = count;
     try {
-        SavedOrder.emplace(static_cast<std::size_t>(count) + 2, 0);
-        SavedNullSlots.assign(SavedOrder->size(), false);
-        SavedCount = count;
-        return true;
-    } catch (...) {
-        return false;
+        SavedOrder->Reserve(static_cast<std::size_t>(std::max(count, 0)));
+    } catch (const std::exception&) {
+        // Kept without room set aside; each entry's value is kept as far as memory goes.
     }
+    return true;
 }
 
-// Keeps the current row's sort value at its position. An entry without a sort value (null) is
-// kept as such, so that a restore does not turn it and the entries after it into zeros. The
-// first error ends the keeping silently; the shuffle goes on without a complete copy.
-void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs, bool& saving) {
+// Keeps the current row's sort value under its entry key. An entry whose key or sort value
+// cannot be read is not kept, and a restore leaves it as it is then; the other entries are kept.
+void frmRandomPL::KeepOldSortValue(const dao::Recordset& rs) {
     try {
-        const dao::FieldValue sid = rs.Fields("sid");
-        const auto position = static_cast<std::size_t>(rs.AbsolutePosition());
-        if (position >= SavedOrder->size()) {
-            saving = false;
-        } else if (sid.IsNull()) {
-            SavedNullSlots[position] = true;
-        } else {
-            (*SavedOrder)[position] = sid.ToInt32();
+        const std::optional<double> key = EntryKeyOf(rs.Fields(kEntryKey));
+        const dao::FieldValue sid = rs.Fields(kSortValue);
+        if (key) {
+            SavedOrder->Keep(*key, sid.IsNull() ? SavedSortValue() : sid.ToInt32());
         }
     } catch (...) {
-        saving = false;
     }
 }
 
@@ -95,7 +104,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         }
         dao::Transaction writing(*db);
         const std::int32_t count = CountEntries(*db, PlaylistId);
-        bool saving = SaveOldOrder(count);
+        const bool saving = SaveOldOrder(count);
         if (count > std::numeric_limits<std::int32_t>::max() - kSpareValues) {
             throw RuntimeError(errnum::Overflow);
         }
@@ -104,7 +113,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
             if (saving) {
-                KeepOldSortValue(*rs, saving);
+                KeepOldSortValue(*rs);
             }
             if (given.Full()) {
                 // More entries than values to give: they cannot all be distinct.
@@ -116,7 +125,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
             }
             given.Add(b);
             rs->Edit();
-            rs->SetField("sid", b);
+            rs->SetField(kSortValue, b);
             rs->Update();
             rs->MoveNext();
         }
@@ -125,33 +134,43 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
         db->Close();
     }
     NotifyHost(kShuffled);
-    s_.view.SetButtonEnabled(Button::Weiderherstellen, true);
+    // A tick at the yield may have found the playlist deleted meanwhile: nothing to restore then.
+    if (PlaylistId != -1) {
+        s_.view.SetButtonEnabled(Button::Weiderherstellen, true);
+    }
 }
 
 void frmRandomPL::cmdWeiderherstellen_Click() {
+    if (unloadRequested_) {
+        return;
+    }
     s_.view.SetButtonEnabled(Button::Weiderherstellen, false);
-    RestorePlaylist();
+    // A playlist left alone since: nothing is written, and the host is not told.
+    if (PlaylistId != -1) {
+        RestorePlaylist();
+    }
 }
 
-// The k-th entry in ascending plid gets the value the k-th entry had before the first shuffle,
-// whichever entry that was. All rows in one transaction, as for the shuffle.
+// Every entry that was kept gets its own value back, found by its key: entries that the host
+// added since the first shuffle keep their current value, and values of entries removed since
+// are passed over. All rows in one transaction, as for the shuffle.
 void frmRandomPL::RestorePlaylist() {
     {
+        const karusello::SavedOrder nothingKept;
+        karusello::SavedOrder::Match saved(SavedOrder ? *SavedOrder : nothingKept);
         auto db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
         dao::Transaction writing(*db);
         auto rs = db->OpenRecordset(dao::EntryQuery(PlaylistId));
         while (!rs->Eof()) {
-            rs->Edit();
-            const auto position = static_cast<std::size_t>(rs->AbsolutePosition());
-            if (!SavedOrder || position >= SavedOrder->size()) {
-                throw RuntimeError(errnum::SubscriptOutOfRange);
+            if (const auto value = saved.For(EntryKeyOf(rs->Fields(kEntryKey)))) {
+                rs->Edit();
+                if (*value) {
+                    rs->SetField(kSortValue, **value);
+                } else {
+                    rs->SetFieldNull(kSortValue);
+                }
+                rs->Update();
             }
-            if (position < SavedNullSlots.size() && SavedNullSlots[position]) {
-                rs->SetFieldNull("sid");
-            } else {
-                rs->SetField("sid", (*SavedOrder)[position]);
-            }
-            rs->Update();
             rs->MoveNext();
         }
         rs->Close();

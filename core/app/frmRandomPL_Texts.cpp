@@ -17,6 +17,9 @@ void frmRandomPL::RegisterTexts() {
     ConfigAdd("shShuffle", "", "Shuffle", "");
     ConfigAdd("Abbruch", "Null", "Abbrechen", "");
     ConfigAdd("Wiederherstellen", "Null", "Wiederherstellen", "");
+    ConfigAdd("shGesperrt", "", "",
+              "Die Playliste [ $1 ] ist gelöscht oder eine Grid-Playliste und wird nicht "
+              "sortiert.");
 }
 
 void frmRandomPL::SetButtonCaptions() {
@@ -26,9 +29,11 @@ void frmRandomPL::SetButtonCaptions() {
                              Texts().FindObject("Wiederherstellen")->sDescription);
 }
 
+// The second line names the playlist, or says that it is left alone.
 std::string frmRandomPL::InformationLine() {
     const std::string first = Texts().FindObject("shinfo")->sDescription;
-    const std::string second = Texts().FindObject("shinfo")->GetDescriptionEx(PlaylistName);
+    const char* const state = PlaylistId == -1 ? "shGesperrt" : "shinfo";
+    const std::string second = Texts().FindObject(state)->GetDescriptionEx(PlaylistName);
     return first + "\n" + second;
 }
 
@@ -36,16 +41,25 @@ void frmRandomPL::SetInformationLine() {
     s_.view.SetLabelText(InformationLine());
 }
 
-// Every step that fails is skipped. A changed name is shown with one repaint: the label does
-// not redraw while its text changes, and the skin redraws it once afterwards.
+// Every step that fails is skipped. A database that gives no answer changes nothing; a
+// playlist found deleted or a grid playlist is left alone from then on.
 void frmRandomPL::Timer2_Timer() {
+    const bool touchable = PlaylistId != -1;
     try {
         ReadPlaylistInfo();
     } catch (...) {
     }
+    if (touchable && PlaylistId == -1) {
+        LeavePlaylistAlone();
+        return;
+    }
     if (PlaylistName == ShownPlaylistName) {
         return;
     }
+    RedrawInformationLine();
+}
+
+void frmRandomPL::RedrawInformationLine() {
     try {
         s_.view.SetRedraw(s_.view.LabelHandle(), false);
     } catch (...) {

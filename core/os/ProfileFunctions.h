@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-// The profile functions of the platform (ANSI forms): on Windows the system's own, elsewhere our
-// INI engine with their semantics (docs/ini-engine.md). Names, values and buffers are
+// The profile functions of the platform: on Windows the system's own (their Unicode forms, so that
+// any path reaches them whole), elsewhere our INI engine with their semantics
+// (docs/ini-engine.md). Names, values and buffers are
 // Windows-1252 bytes (a file in UTF-16 is read and written as UTF-16, its text seen in
 // Windows-1252); converting to and from the program's UTF-8 is the caller's business (ToolBox
 // does it). Paths are UTF-8. Every call reads the file anew. Section and key names lose the

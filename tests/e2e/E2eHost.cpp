@@ -47,8 +47,11 @@ std::unique_ptr<ChildProcess> E2eHost::StartPlugin(const std::vector<std::string
 
 std::unique_ptr<ChildProcess> E2eHost::Start(const std::string& program,
                                              const std::vector<std::string>& args) {
-    return std::make_unique<ChildProcess>(program, args, test::PluginEnvironment(runtimeDir_),
-                                          output_);
+    auto environment = test::PluginEnvironment(runtimeDir_);
+    for (const auto& [name, value] : environment_) {
+        environment[name] = value;
+    }
+    return std::make_unique<ChildProcess>(program, args, environment, output_);
 }
 
 std::string E2eHost::Output() const {

@@ -4,6 +4,7 @@
 #include "tests/support/XDisplay.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ public:
     // Publishes host window handles as the host does.
     void PublishHandles(std::uint32_t db, std::uint32_t dj) const;
 
+    // Sets a variable in the environment of every program started from now on.
+    void SetEnvironment(const std::string& name, const std::string& value) {
+        environment_[name] = value;
+    }
     std::unique_ptr<ChildProcess> StartPlugin(const std::vector<std::string>& args);
     std::unique_ptr<ChildProcess> Start(const std::string& program,
                                         const std::vector<std::string>& args);
@@ -39,6 +44,7 @@ private:
     std::filesystem::path folder_;
     std::filesystem::path runtimeDir_;
     std::filesystem::path output_;
+    std::map<std::string, std::string> environment_;
 };
 
 // Waits until a condition holds or the time is up; true when it held.

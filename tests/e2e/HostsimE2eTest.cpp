@@ -72,6 +72,15 @@ protected:
         ASSERT_TRUE(Click(window, button, host->Scratch()));
         ASSERT_TRUE(host->WaitForMessages(messages)) << host->Errors();
     }
+    // A click on a playlist that must be left alone: the information line says why, and the
+    // host is told nothing (the click would have told it before the line changed).
+    void ClickAndSeeTheLineChange(Point button, const std::vector<std::uint8_t>& line) {
+        ASSERT_TRUE(Click(window, button, host->Scratch()));
+        ASSERT_TRUE(WaitUntil([&] { return InfoLine() != line; }, kNameRefreshMs))
+            << host->Errors();
+        std::this_thread::sleep_for(500ms);
+        EXPECT_TRUE(host->Messages().empty());
+    }
     std::vector<std::string> Notified(const std::string& values) {
         return {MessageLine("DB", host->DbHandle(), values),
                 MessageLine("DJ", host->DjHandle(), values)};
@@ -164,14 +173,15 @@ TEST_F(HostsimSession, ARenameShowsInTheInformationLine) {
     EXPECT_TRUE(Running());
 }
 
-TEST_F(HostsimSession, AShuffleOfAPlaylistTurnedIntoAGridPlaylistWritesNothingAndNotifies) {
+TEST_F(HostsimSession, AShuffleOfAPlaylistTurnedIntoAGridPlaylistWritesNothingAndSaysWhy) {
     ASSERT_NO_FATAL_FAILURE(OpenWindow());
+    ASSERT_TRUE(ParkPointer(host->Scratch()));
+    const auto line = SettledInfoLine();
     const ShownOrder before = Order();
     const std::string entries = Rows("SELECT plid, pnid, sid FROM pl_all ORDER BY plid");
 
     ASSERT_EQ(host->Command("grid 17 -1"), "ok");
-    ASSERT_NO_FATAL_FAILURE(ClickAndWaitForMessages(kShuffleClick, 2));
-    EXPECT_EQ(host->Messages(), Notified("1042,211,0"));
+    ASSERT_NO_FATAL_FAILURE(ClickAndSeeTheLineChange(kShuffleClick, line));
     const ShownOrder after = Order();
     EXPECT_FALSE(after.missing);
     EXPECT_EQ(after.sids, before.sids);
@@ -180,16 +190,17 @@ TEST_F(HostsimSession, AShuffleOfAPlaylistTurnedIntoAGridPlaylistWritesNothingAn
     EXPECT_TRUE(Running());
 }
 
-TEST_F(HostsimSession, AShuffleOfADeletedPlaylistWritesNothingAndNotifies) {
+TEST_F(HostsimSession, AShuffleOfADeletedPlaylistWritesNothingAndSaysWhy) {
     ASSERT_NO_FATAL_FAILURE(OpenWindow());
+    ASSERT_TRUE(ParkPointer(host->Scratch()));
+    const auto line = SettledInfoLine();
     ASSERT_EQ(host->Command("delete 17"), "ok");
     const std::string entries = Rows("SELECT plid, pnid, sid FROM pl_all ORDER BY plid");
     const std::string playlists = Rows("SELECT nid, Name, grid FROM pl_name ORDER BY nid");
     EXPECT_EQ(Rows("SELECT count(*) FROM pl_all WHERE pnid = 17"), "0\n");
     EXPECT_NE(Rows("SELECT count(*) FROM pl_all"), "0\n");
 
-    ASSERT_NO_FATAL_FAILURE(ClickAndWaitForMessages(kShuffleClick, 2));
-    EXPECT_EQ(host->Messages(), Notified("1042,211,0"));
+    ASSERT_NO_FATAL_FAILURE(ClickAndSeeTheLineChange(kShuffleClick, line));
     EXPECT_TRUE(Order().missing);
     EXPECT_EQ(Rows("SELECT plid, pnid, sid FROM pl_all ORDER BY plid"), entries);
     EXPECT_EQ(Rows("SELECT nid, Name, grid FROM pl_name ORDER BY nid"), playlists);

@@ -1,5 +1,6 @@
 #include "tools/hostcore/HostOptions.h"
 
+#include "core/os/Utf8Path.h"
 #include "tools/hostcore/Numbers.h"
 
 #include <cstddef>
@@ -50,12 +51,14 @@ void RefuseValue(const Argument& arg) {
     }
 }
 
+// The arguments are UTF-8: on Windows a path made from them directly would be read in the ANSI
+// code page, and a host folder with other letters would not be found.
 std::filesystem::path PathValue(ArgumentReader& reader, const Argument& arg) {
     const std::string value = reader.ValueOf(arg);
     if (value.empty()) {
         throw UsageError(arg.name + " needs a non-empty path");
     }
-    return value;
+    return Utf8Path(value);
 }
 
 } // namespace

@@ -19,6 +19,7 @@ struct HostOptions {
     std::optional<std::filesystem::path> log;    // every received message is appended here
     std::optional<std::int32_t> show;            // the playlist to show first
     bool windows = true;                         // false: no display, commands only
+    bool quotePluginPath = true;                 // winhost: false writes the plug-in's path bare
     bool help = false;
 };
 

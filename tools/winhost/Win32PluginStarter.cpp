@@ -1,5 +1,6 @@
 #include "tools/winhost/Win32PluginStarter.h"
 
+#include "tools/winhost/core/PluginCommandLine.h"
 #include "windows/system/UniqueHandle.h"
 #include "windows/system/Utf16.h"
 
@@ -40,16 +41,6 @@ HANDLE InheritableErrorOutput() {
         return nullptr;
     }
     return copy;
-}
-
-// The command line as the host builds it: the program's path in quotes, then the arguments.
-std::wstring CommandLineOf(const std::filesystem::path& program,
-                           const std::vector<std::string>& arguments) {
-    std::wstring line = L"\"" + program.wstring() + L"\"";
-    for (const std::string& argument : arguments) {
-        line += L" " + win32::WideFromUtf8(argument);
-    }
-    return line;
 }
 
 // Only the three standard handles go to the child: nothing else of the host (its own pipes,
@@ -98,7 +89,8 @@ void CALLBACK ProcessEnded(PVOID context, BOOLEAN /*timedOut*/) {
 
 } // namespace
 
-Win32PluginStarter::Win32PluginStarter(PlumbingTarget plumbing) : plumbing_(plumbing) {}
+Win32PluginStarter::Win32PluginStarter(PlumbingTarget plumbing, bool quotePath)
+    : plumbing_(plumbing), quotePath_(quotePath) {}
 
 Win32PluginStarter::~Win32PluginStarter() = default;
 
@@ -128,7 +120,7 @@ std::int64_t Win32PluginStarter::Start(const std::filesystem::path& program,
         flags |= EXTENDED_STARTUPINFO_PRESENT;
     }
 
-    std::wstring commandLine = CommandLineOf(program, arguments);
+    std::wstring commandLine = PluginCommandLine(program, arguments, quotePath_);
     PROCESS_INFORMATION started{};
     if (!::CreateProcessW(program.wstring().c_str(), commandLine.data(), nullptr, nullptr,
                           !inherited.empty(), flags, nullptr, workingFolder.wstring().c_str(),

@@ -11,14 +11,14 @@
 namespace karusello::hostsim {
 
 // Starts the plug-in as the host does: a process of its own (CreateProcessW) that runs on when
-// the host ends, in the host folder, with the arguments on its command line after its quoted
-// path. Its standard input and output are the null device, so that it never reads the host's
-// commands or writes into the host's answers; its error output is the host's. The host keeps
-// each process's handle and reports its end with its exit code through the plumbing, so that
-// a test learns how every start ended.
+// the host ends, in the host folder, with the arguments on its command line after its path,
+// quoted unless quotePath is false (as some hosts write it). Its standard input and output are the
+// null device, so that it never reads the host's commands or writes into the host's answers; its
+// error output is the host's. The host keeps each process's handle and reports its end with its
+// exit code through the plumbing, so that a test learns how every start ended.
 class Win32PluginStarter : public PluginStarter {
 public:
-    explicit Win32PluginStarter(PlumbingTarget plumbing);
+    Win32PluginStarter(PlumbingTarget plumbing, bool quotePath);
     ~Win32PluginStarter() override;
     Win32PluginStarter(const Win32PluginStarter&) = delete;
     Win32PluginStarter& operator=(const Win32PluginStarter&) = delete;
@@ -32,6 +32,7 @@ public:
 
 private:
     PlumbingTarget plumbing_;
+    bool quotePath_;
     std::vector<std::unique_ptr<Watch>> watches_;
 };
 

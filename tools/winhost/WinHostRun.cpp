@@ -1,6 +1,5 @@
 #include "tools/winhost/WinHostRun.h"
 
-#include "windows/odbc/OdbcDriver.h"
 #include "core/os/Utf8Path.h"
 #include "core/playlistdb/DBEngine.h"
 #include "tools/hostcore/DaoPlaylistStore.h"
@@ -12,6 +11,7 @@
 #include "tools/winhost/HostWindows.h"
 #include "tools/winhost/Plumbing.h"
 #include "tools/winhost/Win32PluginStarter.h"
+#include "windows/odbc/OdbcDriver.h"
 
 #include <windows.h>
 
@@ -92,7 +92,7 @@ int RunWinHost(const HostOptions& options) {
             windows.ShowStatus("Plug-in beendet (Prozess " + std::to_string(processId) + ", Ende " +
                                std::to_string(exitCode) + ")");
         });
-    Win32PluginStarter starter(plumbing.Target());
+    Win32PluginStarter starter(plumbing.Target(), options.quotePluginPath);
     controller = std::make_unique<HostController>(store, windows, starter, log, host.plugin);
     windows.Connect(*controller);
     windows.ShowWindows();

@@ -1,8 +1,9 @@
 #include "windows/process/Win32ProcessInfo.h"
 
 #include "core/config/ProgramLocation.h"
-#include "windows/system/Utf16.h"
+#include "core/os/ExecutablePath.h"
 #include "windows/process/CommandLineArguments.h"
+#include "windows/system/Utf16.h"
 
 #include <windows.h>
 
@@ -17,10 +18,17 @@ std::string LowerCase(const std::string& text) {
     return win32::Utf8FromWide(wide);
 }
 
+// The process's own path, as the host may have written it on the command line; none when the
+// system cannot tell it (the command line is then read by the system's rule alone).
+std::vector<std::wstring> OwnPaths() {
+    const std::optional<std::string> path = os::ExecutablePath();
+    return path ? OwnPathForms(win32::WideFromUtf8(*path)) : std::vector<std::wstring>();
+}
+
 } // namespace
 
 Win32ProcessInfo::Win32ProcessInfo()
-    : commandLine_(win32::Utf8FromWide(ArgumentsOf(::GetCommandLineW()))) {}
+    : commandLine_(win32::Utf8FromWide(ArgumentsOf(::GetCommandLineW(), OwnPaths()))) {}
 
 Win32ProcessInfo::Win32ProcessInfo(std::string commandLine)
     : commandLine_(std::move(commandLine)) {}

@@ -36,23 +36,4 @@ std::string Utf8FromWide(std::wstring_view wide) {
     return utf8;
 }
 
-bool AnsiFromUtf8(std::string_view utf8, std::string& ansi) {
-    const std::wstring wide = WideFromUtf8(utf8);
-    ansi.clear();
-    if (wide.empty()) {
-        return true;
-    }
-    const int length = Length(wide.size());
-    BOOL lossy = FALSE;
-    const int needed = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length,
-                                             nullptr, 0, nullptr, &lossy);
-    if (needed <= 0 || lossy) {
-        return false;
-    }
-    ansi.resize(static_cast<std::size_t>(needed));
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, ansi.data(), needed,
-                          nullptr, nullptr);
-    return true;
-}
-
 } // namespace karusello::win32

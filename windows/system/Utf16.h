@@ -10,8 +10,4 @@ namespace karusello::win32 {
 std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
 
-// A UTF-8 text in the system's ANSI code page, for the ...A functions; nothing when a character
-// has no place there (such a path could not name the file the text means).
-bool AnsiFromUtf8(std::string_view utf8, std::string& ansi);
-
 } // namespace karusello::win32

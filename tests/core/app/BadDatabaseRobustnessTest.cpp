@@ -107,27 +107,30 @@ TEST_F(BadDatabase, TextsAndNullsInGridAndNameFollowTheNumberAndNullRules) {
     }
 }
 
-// A null sort value is kept as null and comes back as null, and the entries after it keep
-// their order. The save stops only at a sort value that is no number at all; a restore puts
-// back what was kept and 0 for the rest, as for entries added since the shuffle.
-TEST_F(BadDatabase, NullSortValuesAreKeptTextsStopTheSavedOrderButNotTheShuffle) {
+// A null sort value is kept as null and comes back as null. A sort value that is no number at
+// all is not kept: a restore leaves that entry as the shuffle left it, and gives every other
+// entry its own value back.
+TEST_F(BadDatabase, NullSortValuesAreKeptTextsAreLeftOutButNotTheShuffle) {
     host.AddPlaylist(17, "Morgenshow");
     host.Db().Exec("insert into pl_all (plid, pnid, sid) values (1, 17, 10), (2, 17, '20'), "
                    "(3, 17, 30.5), (4, 17, NULL), (5, 17, 50), (6, 17, 'abc'), (7, 17, 70)");
     ASSERT_EQ(Load(), std::nullopt);
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.SavedCount, 7);
-    EXPECT_EQ(ui.form.SavedOrder, (std::vector<std::int32_t>{10, 20, 30, 0, 50, 0, 0, 0, 0}));
+    ASSERT_TRUE(ui.form.SavedOrder.has_value());
+    EXPECT_EQ(ui.form.SavedOrder->Values(),
+              (std::vector<SavedSortValue>{10, 20, 30, std::nullopt, 50, 70}));
     const auto shuffled = host.SortValues(17);
     EXPECT_TRUE(Distinct(shuffled));
     EXPECT_TRUE(AllWithin(shuffled, 0, 106));
 
     ASSERT_EQ(Restore(), std::nullopt);
     EXPECT_EQ(Column("select ifnull(sid, 'NULL') from pl_all order by plid"),
-              (std::vector<std::string>{"10", "20", "30", "NULL", "50", "0", "0"}));
+              (std::vector<std::string>{"10", "20", "30", "NULL", "50", std::to_string(shuffled[5]),
+                                        "70"}));
 }
 
-TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {
+TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredInTheirOrder) {
     host.AddPlaylist(17, "Morgenshow");
     ReplaceEntries("plid integer, pnid integer, sid integer");
     host.Db().Exec("insert into pl_all values (1, 17, 11), (2, 17, 22), (2, 17, 33), "
@@ -142,6 +145,13 @@ TEST_F(BadDatabase, DuplicateEntryKeysAreShuffledAndRestoredByPosition) {
     ASSERT_EQ(Restore(), std::nullopt);
     EXPECT_EQ(host.SortValues(17), original);
     EXPECT_EQ(host.SortValues(18), std::vector<std::int32_t>{66});
+
+    // One of the three rows that share a key is removed: the other two get the first two values
+    // kept for that key, and the entry after them still gets its own.
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    host.Db().Exec("delete from pl_all where rowid = 4");
+    ASSERT_EQ(Restore(), std::nullopt);
+    EXPECT_EQ(host.SortValues(17), (std::vector<std::int32_t>{11, 22, 33, 55}));
 
     // Two playlist rows of one identifier: the first one counts.
     host.Db().Exec("drop table pl_name");

@@ -31,13 +31,31 @@ TEST_F(BusyHost, AnExclusiveLockEndsTheShuffleBeforeItReadsAnything) {
     StartOn(300);
     {
         // The host writes its pages: nobody may even read. The click's check of the playlist
-        // cannot read the row (which marks the playlist as not to be touched), and the shuffle
-        // cannot begin its transaction.
+        // gets no answer, which leaves the playlist as it is, and the shuffle cannot begin its
+        // transaction: that failure is reported.
         HostLock lock(host.DbPath(), "BEGIN EXCLUSIVE");
         ExpectErrorReport(Shuffle(), errnum::DbLocked);
-        EXPECT_EQ(ui.form.PlaylistId, -1);
+        EXPECT_EQ(ui.form.PlaylistId, 17);
     }
     EXPECT_EQ(host.SortValues(17), before);
+}
+
+// A compact or a repair holds the file for a moment: the name refresh that falls into it gets no
+// answer and leaves everything as it was, and the next shuffle works and tells the host.
+TEST_F(BusyHost, AnExclusiveLockAtTheNameRefreshLeavesThePlaylistToBeShuffled) {
+    StartOn(300);
+    const std::string label = ui.view.label;
+    {
+        HostLock lock(host.DbPath(), "BEGIN EXCLUSIVE");
+        EXPECT_EQ(ui.Fire(FormEvent::Timer2), std::nullopt);
+    }
+    EXPECT_EQ(ui.form.PlaylistId, 17);
+    EXPECT_EQ(ui.view.label, label);
+    EXPECT_TRUE(ui.view.Enabled(Button::Shuffel));
+    EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_NE(host.SortValues(17), before);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+    EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
 }
 
 TEST_F(BusyHost, ALockReleasedWithinTheWaitLetsShuffleAndRestoreComplete) {

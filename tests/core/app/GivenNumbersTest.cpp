@@ -35,7 +35,7 @@ TEST(GivenNumbers, RefusesExactlyWhatTheTextSearchRefuses) {
     EXPECT_TRUE(set.Contains(5));
     EXPECT_TRUE(text.Contains(5));
 
-    RandomSource random;
+    RandomSource random(20240607);
     GivenNumbers bigSet(500);
     GivenNumbersText bigText;
     for (int i = 0; i < 2000; ++i) {
@@ -59,15 +59,29 @@ TEST(GivenNumbers, KnowsWhenEveryValueIsGiven) {
     EXPECT_TRUE(set.Full());
 }
 
-TEST(RandomSource, StartsFromTheSameStateInEveryRunAndStaysBelowOne) {
-    RandomSource first;
-    RandomSource second;
+// A seed gives one sequence, so a test that fixes it knows what a shuffle writes.
+TEST(RandomSource, OneSeedGivesOneSequenceBelowOne) {
+    RandomSource first(42);
+    RandomSource second(42);
+    RandomSource other(43);
+    int same = 0;
     for (int i = 0; i < 1000; ++i) {
         const double r = first.Next();
         EXPECT_EQ(r, second.Next());
+        same += r == other.Next() ? 1 : 0;
         EXPECT_GE(r, 0.0);
         EXPECT_LT(r, 1.0);
     }
+    EXPECT_EQ(same, 0);
+}
+
+// Every start of the program draws from another seed (the test runs without
+// KARUSELLO_RANDOM_SEED): the system's random source, not a fixed state.
+TEST(RandomSource, EveryRunHasASeedOfItsOwn) {
+    const std::uint64_t first = RandomSource::SeedForThisRun();
+    const std::uint64_t second = RandomSource::SeedForThisRun();
+    const std::uint64_t third = RandomSource::SeedForThisRun();
+    EXPECT_FALSE(first == second && second == third);
 }
 
 } // namespace

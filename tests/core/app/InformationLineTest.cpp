@@ -46,19 +46,43 @@ TEST_F(InformationLine, PlaceholdersInANameAreFilledButBackslashNStays) {
     EXPECT_EQ(ui.view.label, Line("Zeile\\nZwei"));
 }
 
-TEST_F(InformationLine, KeepsItsTextWhenTheDatabaseCannotBeRead) {
+// The host may hold its database for a moment (a compact, a repair): a tick that cannot read it
+// changes nothing, and the line follows the playlist again once it can.
+TEST_F(InformationLine, KeepsItsTextWhileTheDatabaseCannotBeRead) {
     StartOn(3);
     std::filesystem::rename(host.DbPath(), host.Path() / "moved.mdb");
     Tick();
     EXPECT_EQ(ui.view.label, Line("Morgenshow"));
     EXPECT_TRUE(ui.view.log.empty());
-    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_EQ(ui.form.PlaylistId, 17);
 
-    // From then on the line no longer follows the playlist.
     std::filesystem::rename(host.Path() / "moved.mdb", host.DbPath());
     host.RenamePlaylist(17, "Neu");
     Tick();
-    EXPECT_EQ(ui.view.label, Line("Morgenshow"));
+    EXPECT_EQ(ui.view.label, Line("Neu"));
+    EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_NE(host.SortValues(17), before);
+    EXPECT_EQ(ui.message.sent, Notified(211));
+}
+
+// A playlist found deleted or turned into a grid playlist is left alone, and the line says so;
+// later ticks change nothing.
+TEST_F(InformationLine, SaysWhenThePlaylistIsLeftAlone) {
+    StartOn(3);
+    ASSERT_EQ(Shuffle(), std::nullopt);
+    host.Db().Exec("update pl_name set grid = -1, Name = 'Raster' where nid = 17");
+    Tick();
+    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_EQ(ui.view.label, LeftAloneLine("Raster"));
+    EXPECT_EQ(ui.view.log,
+              (std::vector<std::string>{"disable cmdShuffel", "disable cmdWeiderherstellen",
+                                        "redraw 101 off", "label", "redraw 101 on"}));
+    EXPECT_EQ(ui.skin.calls, std::vector<std::string>{"redraw 101"});
+
+    host.Db().Exec("update pl_name set grid = 0, Name = 'Wieder da' where nid = 17");
+    Tick();
+    EXPECT_TRUE(ui.view.log.empty());
+    EXPECT_EQ(ui.view.label, LeftAloneLine("Raster"));
 }
 
 TEST_F(InformationLine, ANullNameKeepsTheLastName) {

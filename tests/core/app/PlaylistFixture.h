@@ -47,6 +47,13 @@ protected:
     std::vector<std::int32_t> other;
 };
 
+// The information line of a playlist that is left alone from now on.
+inline std::string LeftAloneLine(const std::string& name) {
+    return "Mit Karusello kann die jeweils angezeigte Playliste neu sortieren.\n"
+           "Die Playliste [ " +
+           name + " ] ist gelöscht oder eine Grid-Playliste und wird nicht sortiert.";
+}
+
 inline std::vector<SentMessage> Notified(std::int32_t kind) {
     return {{kHostDB, 1042, kind, 0}, {kHostDJ, 1042, kind, 0}};
 }

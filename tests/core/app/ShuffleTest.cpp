@@ -42,39 +42,64 @@ TEST_F(ShuffleFlow, AnEmptyPlaylistWritesNothingButStillNotifiesAndEnablesRestor
     EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
     EXPECT_EQ(ui.form.SavedCount, 0);
     ASSERT_TRUE(ui.form.SavedOrder.has_value());
-    EXPECT_EQ(ui.form.SavedOrder->size(), 2u);
+    EXPECT_EQ(ui.form.SavedOrder->Size(), 0u);
     EXPECT_EQ(host.SortValues(19), other);
 }
 
+// Nothing is written for a playlist that became a grid playlist or was deleted since the start:
+// the host is not told of a change, nothing can be restored, and the window says why.
 TEST_F(ShuffleFlow, APlaylistThatBecameAGridPlaylistOrWasDeletedIsLeftAlone) {
     StartOn(50);
     host.Db().Exec("update pl_name set grid = -1 where nid = 17");
+    ui.view.log.clear();
     EXPECT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.PlaylistId, -1);
     EXPECT_EQ(host.SortValues(17), before);
-    EXPECT_EQ(ui.message.sent, Notified(211));
-    EXPECT_TRUE(ui.view.Enabled(Button::Weiderherstellen));
+    EXPECT_TRUE(ui.message.sent.empty());
+    EXPECT_FALSE(ui.view.Enabled(Button::Shuffel));
+    EXPECT_FALSE(ui.view.Enabled(Button::Weiderherstellen));
+    EXPECT_TRUE(ui.view.Enabled(Button::Abbruch));
+    EXPECT_EQ(ui.view.label, LeftAloneLine("Morgenshow"));
+    EXPECT_EQ(ui.view.log.back(), "pointer 0");
 
-    // It stays -1, even when the playlist comes back.
+    // It stays -1, even when the playlist comes back, and a click that still arrives does
+    // nothing.
     host.Db().Exec("update pl_name set grid = 0 where nid = 17");
     EXPECT_EQ(Shuffle(), std::nullopt);
+    EXPECT_EQ(Restore(), std::nullopt);
     EXPECT_EQ(host.SortValues(17), before);
+    EXPECT_TRUE(ui.message.sent.empty());
+
+    // Found deleted by the name refresh at a shuffle's yield: that shuffle has written its
+    // values and tells the host, but leaves nothing to restore.
+    FormUnderTest second;
+    ASSERT_EQ(second.Load({kHostDB, kHostDJ}, "17"), std::nullopt);
+    second.events.queued.push_back([&] {
+        host.Db().Exec("delete from pl_name where nid = 17");
+        second.form.Fire(FormEvent::Timer2);
+    });
+    EXPECT_EQ(second.Fire(FormEvent::ShuffelClick), std::nullopt);
+    EXPECT_NE(host.SortValues(17), before);
+    EXPECT_EQ(second.message.sent, Notified(211));
+    EXPECT_FALSE(second.view.Enabled(Button::Weiderherstellen));
+    EXPECT_FALSE(second.view.Enabled(Button::Shuffel));
 }
 
 TEST_F(ShuffleFlow, SavesTheOldOrderOnlyOnTheFirstShuffleOfARun) {
     StartOn(30);
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.SavedCount, 30);
-    auto saved = before;
-    saved.push_back(0);
-    saved.push_back(0);
-    EXPECT_EQ(ui.form.SavedOrder, saved);
+    const std::vector<SavedSortValue> saved(before.begin(), before.end());
+    ASSERT_TRUE(ui.form.SavedOrder.has_value());
+    EXPECT_EQ(ui.form.SavedOrder->Values(), saved);
     ASSERT_EQ(Shuffle(), std::nullopt);
     EXPECT_EQ(ui.form.SavedCount, 30);
-    EXPECT_EQ(ui.form.SavedOrder, saved);
+    EXPECT_EQ(ui.form.SavedOrder->Values(), saved);
 }
 
-TEST_F(ShuffleFlow, EveryRunDrawsTheSameValuesForTheSameSize) {
+// A station that shuffles the same playlist every day must not get the same order every day:
+// each run draws from a seed of its own.
+TEST_F(ShuffleFlow, TwoRunsOnTheSamePlaylistDrawDifferentValues) {
     StartOn(200);
     ASSERT_EQ(Shuffle(), std::nullopt);
     const auto firstRun = host.SortValues(17);
@@ -83,7 +108,10 @@ TEST_F(ShuffleFlow, EveryRunDrawsTheSameValuesForTheSameSize) {
     FormUnderTest secondRun;
     ASSERT_EQ(secondRun.Load({kHostDB}, "17"), std::nullopt);
     ASSERT_EQ(secondRun.Fire(FormEvent::ShuffelClick), std::nullopt);
-    EXPECT_EQ(host.SortValues(17), firstRun);
+    const auto secondValues = host.SortValues(17);
+    EXPECT_TRUE(Distinct(secondValues));
+    EXPECT_TRUE(AllWithin(secondValues, 0, 299));
+    EXPECT_NE(secondValues, firstRun);
 }
 
 TEST_F(ShuffleFlow, NotifiesTheHandlesThatTheHostPublishesAtThatMoment) {
@@ -100,7 +128,7 @@ TEST_F(ShuffleFlow, ADatabaseGoneSinceTheStartIsReportedAndNeverCreated) {
     EXPECT_EQ(Shuffle(), ExitCode::ErrorReport);
     ASSERT_EQ(ui.lifetime.errors.size(), 1u);
     EXPECT_EQ(ui.lifetime.errors[0].Number(), errnum::DbFileNotFound);
-    EXPECT_EQ(ui.form.PlaylistId, -1);
+    EXPECT_EQ(ui.form.PlaylistId, 17) << "a file that cannot be opened is no answer";
     EXPECT_FALSE(std::filesystem::exists(host.DbPath()));
     EXPECT_TRUE(ui.message.sent.empty());
 }
@@ -170,6 +198,25 @@ TEST_F(ShuffleFlow, AnEndAskedForAtTheYieldComesAfterBothHostWindowsWereTold) {
         expected.insert(expected.end(), told.begin(), told.end());
     }
     EXPECT_EQ(restoring.message.sent, expected);
+}
+
+// Once the window is closing, clicks that were waiting behind the close do no more work: the
+// program ends as soon as the host knows of the shuffle under way.
+TEST_F(ShuffleFlow, ClicksWaitingBehindTheCloseAreIgnored) {
+    StartOn(20);
+    ASSERT_EQ(Shuffle(), std::nullopt); // restore is enabled from here on
+    ui.message.sent.clear();
+    host.Db().Exec("update pl_all set sid = plid where pnid = 17");
+    const auto renumbered = host.SortValues(17);
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::QueryUnload); });
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::ShuffelClick); });
+    ui.events.queued.push_back([&] { ui.form.Fire(FormEvent::WeiderherstellenClick); });
+    EXPECT_EQ(Shuffle(), ExitCode::Normal);
+    EXPECT_EQ(ui.message.sent, Notified(211)) << "one shuffle told the host, nothing else ran";
+    const auto after = host.SortValues(17);
+    EXPECT_NE(after, renumbered);
+    EXPECT_NE(after, before) << "no restore ran";
+    EXPECT_EQ(ui.events.passes, 2) << "the waiting shuffle would have yielded once more";
 }
 
 TEST_F(ShuffleFlow, AWatchdogEndAtTheYieldStopsBeforeTheHostIsNotified) {

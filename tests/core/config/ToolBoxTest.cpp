@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace karusello {
 namespace {
 
@@ -155,6 +157,36 @@ TEST_F(ToolBoxTest, TextsRoundTripThroughWindows1252) {
     box.INI_WriteKeyValue("Sektion Ä", "Schlüssel", std::string("Wert"));
     EXPECT_EQ(box.INI_GetKeyValue("SEKTION Ä", "SCHLüSSEL"), "Wert");
     EXPECT_NE(ReadBytes(ini).find("[Sektion \xC4]\r\nSchl\xFCssel=Wert\r\n"), std::string::npos);
+}
+
+// A host folder whose name the system's code page cannot hold (a Polish or Greek station name):
+// the host INI file in it is read and written all the same, its text in Windows-1252 as the
+// host keeps it, and nothing goes anywhere else.
+TEST_F(ToolBoxTest, AFolderNamedOutsideTheCodePageIsReadAndWritten) {
+    const std::string station = JoinPath(folder.Path(), "Stacja Łódź Ωμέγα");
+    std::filesystem::create_directory(Utf8Path(station));
+    const ScopedProgramLocation there(station);
+    const std::string file = JoinPath(station, "brisolan.ini");
+    WriteBytes(file, "[Global]\r\nDBName=C:\\Sendedaten M\xFCller\\brisolan.mdb\r\n");
+
+    EXPECT_EQ(box.INI_GetKeyValue("Global", "DBName"), "C:\\Sendedaten Müller\\brisolan.mdb");
+    EXPECT_EQ(box.INI_GetSection("Global"),
+              std::vector<std::string>{"DBName=C:\\Sendedaten Müller\\brisolan.mdb"});
+    box.INI_WriteKeyValues({{"PLUGIN", "karusello", "karusello"},
+                            {"PLUGIN_Menu", "karusello", "Shuffle Playlist"},
+                            {"PLUGIN_Option", "karusello", "PNID"}});
+    EXPECT_EQ(box.INI_GetKeyValue("PLUGIN", "karusello", "nicht installiert"), "karusello");
+    box.INI_WriteKeyValue("Global", "Station", std::string("Köln"));
+
+    const std::string bytes = ReadBytes(file);
+    EXPECT_NE(bytes.find("DBName=C:\\Sendedaten M\xFCller\\brisolan.mdb\r\n"), std::string::npos)
+        << bytes;
+    EXPECT_NE(bytes.find("Station=K\xF6ln\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("[PLUGIN_Menu]\r\nkarusello=Shuffle Playlist\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Utf8Path(ini))) << "nothing in the other folder";
+    EXPECT_EQ(PathUtf8(std::filesystem::directory_iterator(Utf8Path(folder.Path()))->path()),
+              station)
+        << "the folder has its name";
 }
 
 } // namespace

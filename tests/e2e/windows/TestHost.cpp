@@ -43,20 +43,25 @@ fs::path WindowsPath(const std::string& linuxPath) {
     return win32::WideFromUtf8(path);
 }
 
-TestHost::TestHost(int entries) {
+TestHost::TestHost(int entries, const HostPlace& place) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     root_ =
         WindowsPath(std::string(E2E_DATA_DIR) + "/" + test->test_suite_name() + "." + test->name());
-    folder_ = root_ / "host";
+    folder_ = root_ / win32::WideFromUtf8(place.folder);
+    const fs::path databaseFolder =
+        place.databaseFolder.empty() ? folder_ : root_ / win32::WideFromUtf8(place.databaseFolder);
+    database_ = databaseFolder / "brisolan.mdb";
     std::error_code ignored;
     fs::remove_all(root_, ignored);
     fs::create_directories(folder_ / "skin");
+    fs::create_directories(databaseFolder);
     fs::copy_file(WindowsPath(SKIN_FILE), folder_ / "skin" / "brisolan.skn");
     MakeDatabase(Database(), entries);
     // As a station's host has it: the skin's name, the database's full path, and a section for
-    // the window handles.
-    WriteFile(Ini(), "[Global]\r\nSkinFileName=brisolan.skn\r\nDBName=" +
-                         win32::Utf8FromWide(Database().wstring()) + "\r\n\r\n[Message]\r\n");
+    // the window handles; the path written by the profile functions, in the system's code page
+    // as the host writes it.
+    WriteFile(Ini(), "[Global]\r\nSkinFileName=brisolan.skn\r\n\r\n[Message]\r\n");
+    SetIniValue("Global", "DBName", win32::Utf8FromWide(Database().wstring()));
 }
 
 TestHost::~TestHost() {

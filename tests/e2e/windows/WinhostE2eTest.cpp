@@ -4,6 +4,7 @@
 #include "PluginWindow.h"
 #include "TestHost.h"
 #include "WinhostSession.h"
+#include "windows/system/Utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -80,18 +81,24 @@ Lines LogFileLines(const std::filesystem::path& file) {
     return lines;
 }
 
+// Clicks a button of the plug-in's window and waits for the host to have received count
+// messages in all.
+void ClickAndWait(HWND window, const std::wstring& button, WinhostSession& session,
+                  std::size_t count) {
+    const HWND target = FindButton(window, button);
+    ASSERT_NE(target, nullptr) << "no button " << std::string(button.begin(), button.end());
+    ASSERT_TRUE(Click(target));
+    ASSERT_TRUE(session.WaitForMessages(count)) << session.Errors();
+}
+
+// Starts the plug-in from the host's menu entry and waits for its window.
+HWND OpenPluginWindow(WinhostSession& session, DWORD& plugin) {
+    plugin = session.StartPlugin();
+    return WaitForPluginWindow(plugin, kStart);
+}
+
 class WinhostE2eTest : public ::testing::Test {
 protected:
-    // Clicks a button of the plug-in's window and waits for the host to have received count
-    // messages in all.
-    void ClickAndWait(HWND window, const std::wstring& button, WinhostSession& session,
-                      std::size_t count) {
-        const HWND target = FindButton(window, button);
-        ASSERT_NE(target, nullptr) << "no button " << std::string(button.begin(), button.end());
-        ASSERT_TRUE(Click(target));
-        ASSERT_TRUE(session.WaitForMessages(count)) << session.Errors();
-    }
-
     void Install() const {
         host_.SetIniValue("PLUGIN", "karusello", "karusello");
         host_.SetIniValue("PLUGIN_Menu", "karusello", "Shuffle Playlist");
@@ -201,6 +208,51 @@ TEST_F(WinhostE2eTest, SendsNothingToAHandleOfNoneOrOfEveryWindow) {
     const DWORD lonely = session.StartPlugin();
     EXPECT_EQ(session.WaitForEnd(lonely, kStart), kNoHostWindow) << session.Errors();
     EXPECT_EQ(session.Messages().size(), 2U);
+}
+
+// A station: the host folder's name has a blank and letters that the system's code page lacks,
+// the database lies in a folder named with umlauts, and the host starts the plug-in with its
+// path bare, blanks and all. The plug-in installs itself once, then opens its window on the
+// next start; each start shuffles into an order of its own.
+TEST(WinhostStation, WorksFromAFolderOutsideTheCodePageStartedUnquoted) {
+    const TestHost host(kEntries, {"Stacja Łódź Ωμέγα", "Sendedaten Müller"});
+    const std::string database = win32::Utf8FromWide(host.Database().wstring());
+    WinhostSession session(host.Folder(), 17, true);
+    const HWND db = session.DbWindow();
+    const HWND dj = session.DjWindow();
+    EXPECT_EQ(host.IniValue("Message", "Handle.DB"), Handle(db));
+
+    const DWORD installer = session.StartPlugin();
+    ASSERT_EQ(session.WaitForEnd(installer, kStart), kInstalled) << session.Errors();
+    EXPECT_EQ(host.IniValue("PLUGIN", "karusello"), "karusello");
+    EXPECT_EQ(host.IniValue("PLUGIN_Menu", "karusello"), "Shuffle Playlist");
+    EXPECT_EQ(host.IniValue("PLUGIN_Option", "karusello"), "PNID");
+    EXPECT_EQ(host.IniValue("Global", "DBName"), database) << "the host's own keys";
+
+    const std::vector<std::string> original = host.SidsByPlid(17);
+    DWORD first = 0;
+    const HWND window = OpenPluginWindow(session, first);
+    ASSERT_NE(window, nullptr) << "no window; ended: "
+                               << session.WaitForEnd(first, 0ms).value_or(0xFFFFFFFF) << "\n"
+                               << session.Errors();
+    ClickAndWait(window, L"Shuffle", session, 2);
+    EXPECT_EQ(session.Messages(),
+              (Lines{Line("DB", db, "1042,211,0"), Line("DJ", dj, "1042,211,0")}));
+    const std::vector<std::string> firstOrder = host.SidsByPlid(17);
+    EXPECT_TRUE(IsShuffled(SidOfPlid(session.Command("order"))));
+    ClickAndWait(window, L"Wiederherstellen", session, 4);
+    EXPECT_EQ(host.SidsByPlid(17), original);
+    ASSERT_TRUE(Click(FindButton(window, L"Abbrechen")));
+    ASSERT_EQ(session.WaitForEnd(first, kStart), 0U) << session.Errors();
+
+    DWORD second = 0;
+    const HWND again = OpenPluginWindow(session, second);
+    ASSERT_NE(again, nullptr) << session.Errors();
+    ClickAndWait(again, L"Shuffle", session, 6);
+    const std::vector<std::string> secondOrder = host.SidsByPlid(17);
+    EXPECT_TRUE(IsShuffled(SidOfPlid(session.Command("order"))));
+    EXPECT_NE(secondOrder, firstOrder) << "each start draws its own order";
+    EXPECT_EQ(host.IniValue("PLUGIN", "karusello"), "karusello");
 }
 
 } // namespace

@@ -50,13 +50,14 @@ std::string Field(const std::string& line, const std::string& key) {
     return {};
 }
 
-WinhostSession::WinhostSession(const std::filesystem::path& hostFolder, std::int32_t shownPlaylist)
+WinhostSession::WinhostSession(const std::filesystem::path& hostFolder, std::int32_t shownPlaylist,
+                               bool pluginPathUnquoted)
     : errors_(hostFolder.parent_path() / "errors.txt"),
       log_(hostFolder.parent_path() / "messages.log") {
-    const std::wstring commandLine = Quoted(WindowsPath(WINHOST_EXE)) + L" --host " +
-                                     Quoted(hostFolder) + L" --plugin " +
-                                     Quoted(WindowsPath(KARUSELLO_EXE)) + L" --log " +
-                                     Quoted(log_) + L" --show " + std::to_wstring(shownPlaylist);
+    const std::wstring commandLine =
+        Quoted(WindowsPath(WINHOST_EXE)) + L" --host " + Quoted(hostFolder) + L" --plugin " +
+        Quoted(WindowsPath(KARUSELLO_EXE)) + L" --log " + Quoted(log_) + L" --show " +
+        std::to_wstring(shownPlaylist) + (pluginPathUnquoted ? L" --unquoted" : L"");
     try {
         Spawn(commandLine, hostFolder);
         std::string ready;

@@ -22,7 +22,9 @@ namespace karusello::e2e {
 // are ended and the host is closed, or ended when it does not close.
 class WinhostSession {
 public:
-    WinhostSession(const std::filesystem::path& hostFolder, std::int32_t shownPlaylist);
+    // pluginPathUnquoted: the host starts the plug-in with its path bare on the command line.
+    WinhostSession(const std::filesystem::path& hostFolder, std::int32_t shownPlaylist,
+                   bool pluginPathUnquoted = false);
     ~WinhostSession();
     WinhostSession(const WinhostSession&) = delete;
     WinhostSession& operator=(const WinhostSession&) = delete;

@@ -1,3 +1,4 @@
+#include "tools/winhost/core/PluginCommandLine.h"
 #include "tools/winhost/core/WinHostOptions.h"
 #include "tools/winhost/core/WindowMessages.h"
 
@@ -45,6 +46,19 @@ TEST(WinHostOptionsTest, TakesHostsimsHostOptionsAndRefusesWhatOnlyHostsimCanDo)
     EXPECT_THROW(ParseWinHostOptions({"--host", "h", "--create", "--skin", "s.skn"}), UsageError);
     EXPECT_THROW(ParseWinHostOptions({"--host", "h", "--no-windows"}), UsageError);
     EXPECT_THROW(ParseWinHostOptions({"--show", "17"}), UsageError) << "no host folder";
+}
+
+// Some hosts write the plug-in's path bare, blanks and all: --unquoted starts it so.
+TEST(WinHostOptionsTest, UnquotedWritesThePluginsPathBare) {
+    EXPECT_TRUE(ParseWinHostOptions({"--host", "h"}).quotePluginPath);
+    const HostOptions options = ParseWinHostOptions({"--host", "h", "--unquoted", "--show", "17"});
+    EXPECT_FALSE(options.quotePluginPath);
+    EXPECT_EQ(options.show, 17);
+    const std::filesystem::path program = LR"(C:\Program Files (x86)\Brisolan Ł\karusello.exe)";
+    EXPECT_EQ(PluginCommandLine(program, {"17"}, true),
+              LR"("C:\Program Files (x86)\Brisolan Ł\karusello.exe" 17)");
+    EXPECT_EQ(PluginCommandLine(program, {"17"}, false),
+              LR"(C:\Program Files (x86)\Brisolan Ł\karusello.exe 17)");
 }
 
 } // namespace
