@@ -20,8 +20,9 @@ struct FileAccess {
 struct CodePage {
     unsigned number = 0;
     std::string name;
-    // The program's folder can be written in it: otherwise the profile functions, which take
-    // the path in that code page, cannot reach the host INI file.
+    // The program's folder can be written in it. Karusello reaches its files either way, but
+    // the host, a program of this code page, and the paths it keeps in its INI file cannot
+    // hold other characters.
     bool folderFits = true;
 };
 

@@ -13,7 +13,8 @@ void CheckCodePage(const CodePage& codePage, CheckReport& report) {
     } else {
         report.Add(Problem("code page",
                            detail + ": the program's folder has characters that it cannot "
-                                    "write, so the host INI file cannot be reached",
+                                    "write, which the host and the paths in its INI file "
+                                    "cannot hold",
                            "Install the host and Karusello in a folder whose path has only "
                            "characters of this code page."));
     }

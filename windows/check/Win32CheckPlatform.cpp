@@ -40,6 +40,19 @@ bool Opens(const std::wstring& path, DWORD access, std::string& reason) {
 }
 
 // "1252  (ANSI - Latin I)" as the system names it: the text in the parentheses.
+// True when every character of the text has its own byte in the system's ANSI code page.
+bool FitsTheCodePage(const std::string& utf8) {
+    const std::wstring wide = win32::WideFromUtf8(utf8);
+    if (wide.empty()) {
+        return true;
+    }
+    BOOL lossy = FALSE;
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                              static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+    return needed > 0 && lossy == FALSE;
+}
+
 std::string CodePageName(UINT codePage) {
     CPINFOEXW info{};
     if (::GetCPInfoExW(codePage, 0, &info) == FALSE) {
@@ -111,9 +124,7 @@ FileAccess Win32CheckPlatform::Access(const std::string& path) {
 SystemFacts Win32CheckPlatform::System(const std::string& programFolder) {
     SystemFacts facts;
     const UINT codePage = ::GetACP();
-    std::string ansi;
-    facts.codePage =
-        CodePage{codePage, CodePageName(codePage), win32::AnsiFromUtf8(programFolder, ansi)};
+    facts.codePage = CodePage{codePage, CodePageName(codePage), FitsTheCodePage(programFolder)};
     facts.bitness = Bitness{static_cast<int>(sizeof(void*) * 8), SystemBits()};
     facts.display = DisplayScaling{ScreenDpi(), ::IsProcessDPIAware() != FALSE};
     return facts;
