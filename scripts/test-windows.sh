@@ -43,5 +43,14 @@ cd "$build_dir"
 status=0
 ctest --output-on-failure --timeout 300 -j 2 "$@" 2>&1 | tee "$log" || status=$?
 summary=$(grep -E '^[0-9]+% tests passed' "$log" || true)
+# The workflow's shuffle, restore and failure tests run once per way of writing a row: the
+# rowid writer (app_tests), the positioned update that stations use and its keyed fallback.
+writers() {
+    local prefix=$1 ran passed
+    ran=$(grep -cE "Test +#[0-9]+: ${prefix}\." "$log" || true)
+    passed=$(grep -E "Test +#[0-9]+: ${prefix}\." "$log" | grep -c ' Passed ' || true)
+    echo "$passed of $ran"
+}
 echo "Windows build ($bits-bit) under Wine: ${summary:-no ctest summary}"
+echo "  row writers: positioned update $(writers positioned) passed, keyed update $(writers keyed) passed"
 exit "$status"

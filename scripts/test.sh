@@ -40,5 +40,5 @@ scripts/test-windows.sh "$windows_build" 2>&1 | tee "$windows_log" || windows_st
 
 echo
 echo "Linux build:   $(grep -E '^[0-9]+% tests passed' "$linux_log" || echo 'no ctest summary')"
-grep -E '^Windows build .*under Wine:' "$windows_log" || echo "Windows build under Wine: no summary"
+grep -E -A1 '^Windows build .*under Wine:' "$windows_log" || echo "Windows build under Wine: no summary"
 ((linux_status == 0 && windows_status == 0))
