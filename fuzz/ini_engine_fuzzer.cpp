@@ -14,7 +14,7 @@
 // the key. A content that starts with 0x1F becomes a UTF-16 file (see Utf16File).
 #include "FuzzInput.h"
 #include "IniReference.h"
-#include "core/os/ProfileFunctions.h"
+#include "linux/system/IniEngine.h"
 #include "linux/system/FileBytes.h"
 
 #include <cstdlib>

@@ -1,25 +1,32 @@
 #include "core/config/ToolBox.h"
 
-#include "core/text/Cp1252.h"
-#include "core/text/NumberRule.h"
 #include "core/config/ProgramLocation.h"
 #include "core/os/ProfileFunctions.h"
+#include "core/text/NumberRule.h"
 
-#include <span>
+#include <string_view>
 
 namespace karusello {
 namespace {
 
 // Buffer sizes handed to the INI functions; they decide where long texts are cut.
 constexpr std::size_t kValueBufferSize = 260;
-constexpr std::size_t kSectionBufferLength = 32000;
 constexpr std::size_t kSectionBufferSize = 30000;
+
+// The text without its last character (a whole UTF-8 sequence).
+std::string_view WithoutLastCharacter(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end > 0 ? end - 1 : 0);
+}
 
 std::vector<std::string> SplitAtNul(std::string_view text) {
     std::vector<std::string> pieces;
     for (;;) {
         const auto nul = text.find('\0');
-        pieces.push_back(Cp1252ToUtf8(text.substr(0, nul)));
+        pieces.emplace_back(text.substr(0, nul));
         if (nul == std::string_view::npos) {
             return pieces;
         }
@@ -27,17 +34,10 @@ std::vector<std::string> SplitAtNul(std::string_view text) {
     }
 }
 
-// The key's value in Windows-1252 bytes, cut where the host's buffer would cut it.
+// The key's value, cut where the host's buffer would cut it.
 std::string ReadValue(const std::string& section, const std::string& key,
                       std::optional<std::string_view> defaultText, const std::string& path) {
-    std::string buffer(kValueBufferSize, '\0');
-    buffer.resize(ini::GetPrivateProfileString(Utf8ToCp1252(section), Utf8ToCp1252(key),
-                                               defaultText, buffer, path));
-    return buffer;
-}
-
-std::optional<std::string> OptionalCp1252(const std::optional<std::string>& text) {
-    return text ? std::optional(Utf8ToCp1252(*text)) : std::nullopt;
+    return profile::GetPrivateProfileString(section, key, defaultText, kValueBufferSize, path);
 }
 
 } // namespace
@@ -67,11 +67,12 @@ std::vector<std::string> ToolBox::INI_GetSection(const std::string& Section) {
     std::vector<std::string> result{" "};
     // From here on a failing step is passed over; what was gathered so far is the result.
     try {
-        std::string buffer(kSectionBufferLength, ' ');
-        const std::size_t n = ini::GetPrivateProfileSection(
-            Utf8ToCp1252(Section), std::span(buffer.data(), kSectionBufferSize), path);
-        if (n > 0) {
-            result = SplitAtNul(std::string_view(buffer).substr(0, n - 1));
+        // The count includes the NUL after the last line, which is dropped; a listing cut
+        // short loses the last character of its last line instead, as the host's would.
+        const std::string lines =
+            profile::GetPrivateProfileSection(Section, kSectionBufferSize, path);
+        if (!lines.empty()) {
+            result = SplitAtNul(WithoutLastCharacter(lines));
         }
     } catch (const std::exception&) {
     }
@@ -88,7 +89,7 @@ std::string ToolBox::INI_GetKeyValue(const std::string& IniSection, const std::s
     const std::string value =
         ReadValue(EffectiveSection(IniSection), IniKey, std::nullopt, FilePath());
     if (sDefault.empty() || !value.empty()) {
-        return Cp1252ToUtf8(value);
+        return value;
     }
     return sDefault;
 }
@@ -102,18 +103,18 @@ double ToolBox::INI_GetKeyValueLong(const std::string& IniSection, const std::st
 void ToolBox::INI_WriteKeyValue(const std::string& IniSection, const std::string& IniKey,
                                 const std::optional<std::string>& IniValue) {
     // As with the host's own INI functions, a write that cannot be made is not reported.
-    ini::WritePrivateProfileString(Utf8ToCp1252(EffectiveSection(IniSection)), Utf8ToCp1252(IniKey),
-                                   OptionalCp1252(IniValue), FilePath());
+    const std::optional<std::string_view> value =
+        IniValue ? std::optional<std::string_view>(*IniValue) : std::nullopt;
+    profile::WritePrivateProfileString(EffectiveSection(IniSection), IniKey, value, FilePath());
 }
 
 void ToolBox::INI_WriteKeyValues(const std::vector<KeyWrite>& writes) {
-    std::vector<ini::ProfileWrite> converted;
-    converted.reserve(writes.size());
+    std::vector<profile::ProfileWrite> profileWrites;
+    profileWrites.reserve(writes.size());
     for (const KeyWrite& write : writes) {
-        converted.push_back({Utf8ToCp1252(EffectiveSection(write.IniSection)),
-                             Utf8ToCp1252(write.IniKey), OptionalCp1252(write.IniValue)});
+        profileWrites.push_back({EffectiveSection(write.IniSection), write.IniKey, write.IniValue});
     }
-    ini::WritePrivateProfileStrings(converted, FilePath());
+    profile::WritePrivateProfileStrings(profileWrites, FilePath());
 }
 
 std::string ToolBox::FilePath() const {

@@ -6,28 +6,26 @@
 #include <string>
 #include <string_view>
 
-// The profile functions of the platform: on Windows the system's own (their Unicode forms, so that
-// any path reaches them whole), elsewhere our INI engine with their semantics
-// (docs/ini-engine.md). Names, values and buffers are
-// Windows-1252 bytes (a file in UTF-16 is read and written as UTF-16, its text seen in
-// Windows-1252); converting to and from the program's UTF-8 is the caller's business (ToolBox
-// does it). Paths are UTF-8. Every call reads the file anew. Section and key names lose the
-// spaces around them, not tabs.
-namespace karusello::ini {
+// The profile functions of the platform, in the program's own text (UTF-8): on Windows the
+// system's own, in their Unicode forms, so that a name, a value or a path reaches them whole
+// whatever its letters; elsewhere our INI engine (linux/system), whose files are Windows-1252,
+// so that a character it cannot hold becomes "?" there. A buffer size counts characters as the
+// platform does (UTF-16 units on Windows, bytes of Windows-1252 in our engine): it decides where
+// a long text is cut, as the host's own buffer of that size would cut it. Every call reads the
+// file anew.
+namespace karusello::profile {
 
-// Copies the key's value (one pair of matching quotes removed) or, when the file, the section or
-// the key is missing, the default text without its trailing spaces (none: the empty text) into
-// buffer, cut to buffer.size() - 1 characters and closed with a NUL. Returns the number of
-// characters copied, without the NUL. A key present with an empty value counts as present.
-std::size_t GetPrivateProfileString(std::string_view section, std::string_view key,
+// The key's value or, when the file, the section or the key is missing, the default text (none:
+// the empty text), cut to bufferSize - 1 characters. A key present with an empty value counts as
+// present.
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::optional<std::string_view> defaultText,
-                                    std::span<char> buffer, const std::string& path);
+                                    std::size_t bufferSize, const std::string& path);
 
-// Copies every line of the section (key=value, or the line itself when it has no "="; no
-// comments, no blank lines), each followed by a NUL, the last by a second NUL. Returns the
-// number of characters copied without that last NUL; 0 for a missing or empty section. When the
-// lines do not fit, the copy is cut, closed with two NULs, and the count is buffer.size() - 2.
-std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> buffer,
+// Every line of the section (key=value, or the line itself when it has no "="), each followed by
+// a NUL; empty for a missing or empty section. When the lines do not fit in bufferSize
+// characters, the copy is cut at bufferSize - 2 characters, where the last line may end early.
+std::string GetPrivateProfileSection(std::string_view section, std::size_t bufferSize,
                                      const std::string& path);
 
 // Sets the key's value, creating the file, the section and the key where they are missing; no
@@ -50,4 +48,4 @@ struct ProfileWrite {
 // stored is left out, as WritePrivateProfileString refuses it.
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
 
-} // namespace karusello::ini
+} // namespace karusello::profile

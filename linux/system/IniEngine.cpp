@@ -1,4 +1,4 @@
-#include "core/os/ProfileFunctions.h"
+#include "linux/system/IniEngine.h"
 
 #include "linux/system/AtomicFile.h"
 #include "linux/system/FileBytes.h"

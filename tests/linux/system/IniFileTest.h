@@ -2,7 +2,7 @@
 
 // The INI engine's tests on a file host.ini in a fresh folder, calling the profile functions as
 // a caller does: with a buffer the function fills and then a look at what it counted.
-#include "core/os/ProfileFunctions.h"
+#include "linux/system/IniEngine.h"
 #include "tests/core/config/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Where the INI file's atomic replacement keeps its temporary file: beside the file itself,
 // hidden, private to the owner while it is written, and gone afterwards. Nothing goes to the
 // system's temporary folder, where other users could plant links.
-#include "core/os/ProfileFunctions.h"
+#include "linux/system/IniEngine.h"
 #include "tests/core/config/TempFolder.h"
 
 #include <gtest/gtest.h>
