@@ -58,14 +58,18 @@ void CursorRecordset::RequireEdit() const {
 }
 
 int CursorRecordset::FieldIndex(const std::string& name) const {
-    if (lastIndex_ >= 0 && name == lastName_) {
-        return lastIndex_;
+    for (const KnownField& known : knownFields_) {
+        if (known.index >= 0 && known.name == name) {
+            return known.index;
+        }
     }
     for (std::size_t field = 0; field < FieldCount(); ++field) {
         if (SameSqlName(FieldName(field), name)) {
-            lastName_ = name;
-            lastIndex_ = static_cast<int>(field);
-            return lastIndex_;
+            KnownField& known = knownFields_[nextKnownField_];
+            nextKnownField_ = (nextKnownField_ + 1) % knownFields_.size();
+            known.name = name;
+            known.index = static_cast<int>(field);
+            return known.index;
         }
     }
     throw RuntimeError(errnum::DbItemNotFound,

@@ -2,6 +2,7 @@
 
 #include "core/playlistdb/Recordset.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -73,9 +74,14 @@ private:
     // Field values set since Edit, and those written by Update to the current row.
     ChangedFields pending_;
     ChangedFields written_;
-    // The field looked up last: a loop over the rows asks for the same name on every row.
-    mutable std::string lastName_;
-    mutable int lastIndex_ = -1;
+    // The fields looked up last: a loop over the rows asks for the same few names on every row
+    // (the shuffle reads plid and sid and sets sid), so these are found without a search.
+    struct KnownField {
+        std::string name;
+        int index = -1;
+    };
+    mutable std::array<KnownField, 4> knownFields_;
+    mutable std::size_t nextKnownField_ = 0;
 };
 
 } // namespace karusello::dao
