@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/os/ProfileFunctions.h"
+
 // Our INI engine: the Windows profile functions with their semantics (docs/ini-engine.md), on a
 // file whose text is Windows-1252 (a file in UTF-16 is read and written as UTF-16, its text seen
 // in Windows-1252). Names, values and buffers are Windows-1252 bytes; paths are UTF-8. Every
@@ -28,24 +30,15 @@ std::size_t GetPrivateProfileString(std::string_view section, std::string_view k
 std::size_t GetPrivateProfileSection(std::string_view section, std::span<char> buffer,
                                      const std::string& path);
 
-// Sets the key's value, creating the file, the section and the key where they are missing; no
-// value removes the key. Returns false when nothing could be written or when the names or the
-// value cannot be stored. Our engine replaces the file atomically and leaves it untouched on
-// failure; the system's function writes in place.
+// As profile::WritePrivateProfileString (core/os/ProfileFunctions.h), with Windows-1252 names
+// and values.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::optional<std::string_view> value, const std::string& path);
 
-// One key to set (value given) or remove (no value), for WritePrivateProfileStrings.
-struct ProfileWrite {
-    std::string section;
-    std::string key;
-    std::optional<std::string> value;
-};
+// A write of Windows-1252 names and a Windows-1252 value here.
+using ProfileWrite = profile::ProfileWrite;
 
-// Several writes, in order. Our engine makes them one replacement of the file, so that a reader,
-// or a crash, sees either none of them or all; the system's functions write one after the
-// other. Returns false when nothing could be written; a write whose names or value cannot be
-// stored is left out, as WritePrivateProfileString refuses it.
+// As profile::WritePrivateProfileStrings, with Windows-1252 names and values.
 bool WritePrivateProfileStrings(std::span<const ProfileWrite> writes, const std::string& path);
 
 } // namespace karusello::ini
