@@ -118,4 +118,13 @@ bool IsDriverMissing(const std::vector<OdbcDiagnostic>& diagnostics) {
     return false;
 }
 
+bool IsFunctionUnsupported(const std::vector<OdbcDiagnostic>& diagnostics) {
+    for (const OdbcDiagnostic& diagnostic : diagnostics) {
+        if (diagnostic.state == "IM001" || diagnostic.state == "HYC00") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace karusello::dao

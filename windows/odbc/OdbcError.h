@@ -27,4 +27,8 @@ RuntimeError OdbcError(OdbcBackend backend, const std::vector<OdbcDiagnostic>& d
 // True when the records say that the driver itself is not installed (so the next one may be).
 bool IsDriverMissing(const std::vector<OdbcDiagnostic>& diagnostics);
 
+// True when the records say that the driver does not offer the function called (IM001 from the
+// driver manager, HYC00 from the driver): the Access driver has no SQLPrimaryKeys, for example.
+bool IsFunctionUnsupported(const std::vector<OdbcDiagnostic>& diagnostics);
+
 } // namespace karusello::dao

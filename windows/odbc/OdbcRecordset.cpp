@@ -46,12 +46,9 @@ WritePath OdbcRecordset::InitialWriting() {
     case WritePlan::Keyed:
         break;
     }
-    try {
-        key_ = FindRowKey(*connection_, query_);
-    } catch (const RuntimeError&) {
-        // A catalog that cannot be read leaves the rows read-only; the query itself ran.
-        key_.reset();
-    }
+    // A catalog that cannot be read (the file locked, for example) is that error, not a table
+    // without a key.
+    key_ = FindRowKey(*connection_, query_);
     if (!key_) {
         return {};
     }

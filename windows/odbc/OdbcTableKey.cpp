@@ -1,6 +1,7 @@
 #include "windows/odbc/OdbcTableKey.h"
 
 #include "core/playlistdb/SqlText.h"
+#include "windows/odbc/OdbcError.h"
 #include "windows/odbc/WideText.h"
 
 #include <algorithm>
@@ -32,11 +33,18 @@ int Number(const OdbcHandle& statement, SQLUSMALLINT column) {
     return value;
 }
 
-// Runs a catalog function on a statement of its own and hands each row to the reader.
+// Runs a catalog function on a statement of its own and hands each row to the reader. A driver
+// that does not offer the function gives no rows: the Access driver has no SQLPrimaryKeys, and
+// the key is then found among the unique indexes. Any other failure is the caller's error.
 template <class Call, class Read>
 void ForEachCatalogRow(const OdbcConnection& connection, Call&& call, Read&& read) {
     const OdbcHandle statement = connection.NewStatement();
-    connection.Check(call(statement.Get()), statement);
+    if (const SQLRETURN rc = call(statement.Get()); !Succeeded(rc)) {
+        if (IsFunctionUnsupported(statement.Diagnostics())) {
+            return;
+        }
+        connection.Fail(statement);
+    }
     for (SQLRETURN rc = SQLFetch(statement.Get()); rc != SQL_NO_DATA;
          rc = SQLFetch(statement.Get())) {
         connection.Check(rc, statement);

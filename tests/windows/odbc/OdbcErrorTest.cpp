@@ -97,5 +97,15 @@ TEST(OdbcError, AMissingDriverIsToldApartFromAFailingOne) {
     EXPECT_THAT(missing.Text(), HasSubstr("Can't open lib 'Microsoft Access Driver (*.mdb)'"));
 }
 
+// A function the driver lacks (the Access driver's SQLPrimaryKeys) is told apart from a failure
+// of a function it has, which must still end the work with its own number.
+TEST(OdbcError, AFunctionTheDriverLacksIsToldApartFromAFailure) {
+    EXPECT_TRUE(IsFunctionUnsupported(
+        {{"IM001", 0, "[Microsoft][ODBC Driver Manager] Driver does not support this function"}}));
+    EXPECT_TRUE(IsFunctionUnsupported({{"HYC00", 0, "Optional feature not implemented"}}));
+    EXPECT_FALSE(IsFunctionUnsupported({{"HY000", -1102, "Could not read; currently locked"}}));
+    EXPECT_FALSE(IsFunctionUnsupported({{"HY000", 5, "database is locked (5)"}}));
+}
+
 } // namespace
 } // namespace karusello::dao
