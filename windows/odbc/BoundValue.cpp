@@ -27,8 +27,16 @@ BoundValue Integer(std::int64_t value) {
         // The Access driver knows no 64-bit integers.
         return Number<SQLINTEGER>(SQL_C_SLONG, SQL_INTEGER, static_cast<SQLINTEGER>(value));
     }
+    return BigIntValue(value);
+}
+
+} // namespace
+
+BoundValue BigIntValue(std::int64_t value) {
     return Number<SQLBIGINT>(SQL_C_SBIGINT, SQL_BIGINT, value);
 }
+
+namespace {
 
 // A text, ended by a zero as the drivers want it.
 BoundValue Text(OdbcBackend backend, const std::string& text) {

@@ -27,6 +27,9 @@ struct BoundValue {
 // A value that the program writes: a 32-bit integer, or null.
 BoundValue IntegerValue(std::optional<std::int32_t> value);
 
+// A row's SQLite rowid, a 64-bit integer.
+BoundValue BigIntValue(std::int64_t value);
+
 // A value as it was read, to be given back to the driver in a form that keeps it: an integer
 // as an integer (a Yes/No field as ODBC's 1 or 0 again), a number as a double, a text as the
 // driver's text (SQLite's own bytes, the Access driver's wide characters), bytes as binary. A

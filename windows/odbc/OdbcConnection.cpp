@@ -94,10 +94,18 @@ void OdbcConnection::Fail(const OdbcHandle& handle) const {
 }
 
 void OdbcConnection::Execute(const std::string& sql) const {
-    const OdbcHandle statement = NewStatement();
+    ExecuteOn(NewStatement(), sql);
+}
+
+void OdbcConnection::ExecuteOn(const OdbcHandle& statement, const std::string& sql) const {
     std::u16string text = Utf16FromUtf8(sql);
     Check(SQLExecDirectW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
           statement, true);
+}
+
+SQLRETURN OdbcConnection::Prepare(const OdbcHandle& statement, const std::string& sql) const {
+    std::u16string text = Utf16FromUtf8(sql);
+    return SQLPrepareW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size()));
 }
 
 void OdbcConnection::SetAutocommit(bool on) {
@@ -111,8 +119,7 @@ void OdbcConnection::BeginTransaction() {
     if (backend_ == OdbcBackend::Sqlite && autoVacuum_ < 0) {
         // Asked before the transaction: inside it, this read would take a lock of its own.
         const OdbcHandle statement = NewStatement();
-        std::u16string text = u"PRAGMA main.auto_vacuum";
-        Check(SQLExecDirectW(statement.Get(), SqlChars(text), SQL_NTS), statement);
+        ExecuteOn(statement, "PRAGMA main.auto_vacuum");
         SQLINTEGER mode = 0;
         SQLLEN indicator = 0;
         if (Succeeded(SQLFetch(statement.Get()))) {

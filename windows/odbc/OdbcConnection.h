@@ -38,6 +38,11 @@ public:
 
     // Runs a text that returns no rows.
     void Execute(const std::string& sql) const;
+    // Runs a text on the statement, whose rows (if any) are then fetched from it.
+    void ExecuteOn(const OdbcHandle& statement, const std::string& sql) const;
+    // Prepares a text on the statement; the caller judges the result (a text that does not
+    // prepare may have another way).
+    SQLRETURN Prepare(const OdbcHandle& statement, const std::string& sql) const;
 
     // A transaction, begun outside one: autocommit off, and with SQLite the write lock taken at
     // once, waiting for the host up to the busy timeout; a transaction that found the host

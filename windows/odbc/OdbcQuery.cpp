@@ -110,24 +110,11 @@ OdbcHandle NewReadStatement(const OdbcConnection& connection) {
     return statement;
 }
 
-SQLRETURN Prepare(const OdbcHandle& statement, const std::string& sql) {
-    std::u16string text = Utf16FromUtf8(sql);
-    return SQLPrepareW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size()));
-}
-
-void ExecuteDirect(const OdbcConnection& connection, const OdbcHandle& statement,
-                   const std::string& sql) {
-    std::u16string text = Utf16FromUtf8(sql);
-    connection.Check(
-        SQLExecDirectW(statement.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
-        statement, true);
-}
-
 // The table's own column names, from SQLite.
 std::vector<std::string> SqliteTableColumns(const OdbcConnection& connection,
                                             const std::string& table) {
     const OdbcHandle statement = NewReadStatement(connection);
-    ExecuteDirect(connection, statement, "PRAGMA main.table_info(" + Quoted(table, '\'') + ")");
+    connection.ExecuteOn(statement, "PRAGMA main.table_info(" + Quoted(table, '\'') + ")");
     std::vector<std::string> names;
     while (Succeeded(SQLFetch(statement.Get()))) {
         constexpr SQLUSMALLINT kNameColumn = 2;
@@ -169,7 +156,7 @@ public:
 
     std::optional<OdbcHandle> Prepare(const std::string& sql) const {
         OdbcHandle statement = NewReadStatement(connection_);
-        if (!Succeeded(dao::Prepare(statement, sql))) {
+        if (!Succeeded(connection_.Prepare(statement, sql))) {
             return std::nullopt;
         }
         return statement;
@@ -193,7 +180,7 @@ OdbcQuery RunWithRowid(const OdbcConnection& connection, const std::string& sql)
     OdbcQuery query;
     query.plan = WritePlan::Rowid;
     query.statement = NewReadStatement(connection);
-    connection.Check(Prepare(query.statement, sql), query.statement);
+    connection.Check(connection.Prepare(query.statement, sql), query.statement);
     query.columns = DescribeColumns(connection, query.statement);
     RowidProbe probe(connection);
     if (auto withRowid = PrepareWithRowid(probe, sql, probe.Origins(query.columns))) {
@@ -237,7 +224,7 @@ OdbcQuery RunPositionable(const OdbcConnection& connection, const std::string& s
     query.statement = connection.NewStatement();
     RequestStatementAttribute(query.statement, SQL_ATTR_CURSOR_TYPE, SQL_CURSOR_KEYSET_DRIVEN);
     RequestStatementAttribute(query.statement, SQL_ATTR_CONCURRENCY, SQL_CONCUR_LOCK);
-    ExecuteDirect(connection, query.statement, sql);
+    connection.ExecuteOn(query.statement, sql);
     query.columns = DescribeColumns(connection, query.statement);
     query.table = ReadTable(query.columns, sql);
     const SQLULEN concurrency =
@@ -253,7 +240,7 @@ OdbcQuery RunAsGiven(const OdbcConnection& connection, const std::string& sql, W
     OdbcQuery query;
     query.plan = plan;
     query.statement = NewReadStatement(connection);
-    ExecuteDirect(connection, query.statement, sql);
+    connection.ExecuteOn(query.statement, sql);
     query.columns = DescribeColumns(connection, query.statement);
     if (plan == WritePlan::Keyed) {
         query.table = ReadTable(query.columns, sql);

@@ -4,8 +4,6 @@
 #include "core/playlistdb/SqlText.h"
 #include "windows/odbc/WideText.h"
 
-#include <cstring>
-
 namespace karusello::dao {
 
 std::unique_ptr<SearchedRowWriter>
@@ -47,11 +45,7 @@ std::vector<BoundValue> SearchedRowWriter::KeyValues(std::optional<std::int64_t>
         if (!rowid) {
             ThrowNoRowid();
         }
-        BoundValue key;
-        key.cType = SQL_C_SBIGINT;
-        key.sqlType = SQL_BIGINT;
-        std::memcpy(key.bytes.data(), &*rowid, sizeof *rowid);
-        values.push_back(std::move(key));
+        values.push_back(BigIntValue(*rowid));
         return values;
     }
     for (std::size_t i = 0; i < keyFields_.size(); ++i) {
@@ -78,10 +72,8 @@ void SearchedRowWriter::Write(std::optional<std::int64_t> rowid, const std::vect
             set.push_back(columns_.at(static_cast<std::size_t>(field)));
         }
         OdbcHandle prepared = connection_->NewStatement();
-        std::u16string text = Utf16FromUtf8(UpdateRowText(table_, set, keyTerms_));
-        connection_->Check(
-            SQLPrepareW(prepared.Get(), SqlChars(text), static_cast<SQLINTEGER>(text.size())),
-            prepared);
+        connection_->Check(connection_->Prepare(prepared, UpdateRowText(table_, set, keyTerms_)),
+                           prepared);
         return prepared;
     });
     std::vector<BoundValue> parameters;
