@@ -11,6 +11,7 @@ namespace karusello::dao {
 namespace {
 
 // The catalog functions' result columns (ODBC 3 numbering).
+constexpr SQLUSMALLINT kColumnsTable = 3;       // SQLColumns: TABLE_NAME
 constexpr SQLUSMALLINT kColumnsName = 4;        // SQLColumns: COLUMN_NAME
 constexpr SQLUSMALLINT kPrimaryKeyName = 4;     // SQLPrimaryKeys: COLUMN_NAME
 constexpr SQLUSMALLINT kPrimaryKeySeq = 5;      // SQLPrimaryKeys: KEY_SEQ
@@ -52,7 +53,10 @@ void ForEachCatalogRow(const OdbcConnection& connection, Call&& call, Read&& rea
     }
 }
 
+// SQLColumns reads the table's name as a pattern, in which "_" stands for any character: the
+// columns of "pl_all" would include those of a table "pl1all". Only the table's own are kept.
 std::vector<std::string> TableColumns(const OdbcConnection& connection, std::u16string table) {
+    const std::string tableName = Utf8FromUtf16(table);
     std::vector<std::string> names;
     ForEachCatalogRow(
         connection,
@@ -60,7 +64,11 @@ std::vector<std::string> TableColumns(const OdbcConnection& connection, std::u16
             return SQLColumnsW(s, nullptr, 0, nullptr, 0, SqlChars(table),
                                static_cast<SQLSMALLINT>(table.size()), nullptr, 0);
         },
-        [&](const OdbcHandle& s) { names.push_back(Text(connection, s, kColumnsName)); });
+        [&](const OdbcHandle& s) {
+            if (SameSqlName(Text(connection, s, kColumnsTable), tableName)) {
+                names.push_back(Text(connection, s, kColumnsName));
+            }
+        });
     return names;
 }
 

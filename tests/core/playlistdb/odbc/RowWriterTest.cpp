@@ -181,8 +181,10 @@ TEST_F(RowWriterTest, WithoutAKeyNothingIsWrittenAndTheErrorSaysWhy) {
 }
 
 // A query that does not hold the key, or holds other things than the table's columns, has no
-// rows that the keyed way could find.
+// rows that the keyed way could find. The columns of a table whose name only matches pl_all as a
+// pattern ("_" for any character) are none of pl_all's.
 TEST_F(RowWriterTest, TheKeyMustBeAmongTheColumnsOfTheQuery) {
+    CreateTable("pl1all (plid INTEGER PRIMARY KEY, wert INTEGER)", "pl1all VALUES (1, 2)");
     auto db = Open(RowWriterChoice::Keyed);
     for (const char* sql : {"select pnid, sid from pl_all where pnid=17",
                             "select plid, sid as wert from pl_all where pnid=17",
