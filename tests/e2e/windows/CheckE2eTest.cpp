@@ -1,6 +1,7 @@
 // karusello.exe --check on the stand-in host under Wine: the report and its exit code, that the
 // check changes nothing and tells the host nothing, and what a person who starts it sees.
 
+#include "PluginWindow.h"
 #include "ProgramRun.h"
 #include "TestHost.h"
 #include "WinhostSession.h"

@@ -7,15 +7,16 @@ namespace {
 
 struct Search {
     DWORD processId;
+    std::wstring title;
     HWND found = nullptr;
 };
 
-BOOL CALLBACK TakeShownPluginWindow(HWND window, LPARAM context) {
+BOOL CALLBACK TakeShownWindow(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<Search*>(context);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     if (owner == search->processId && ::IsWindowVisible(window) &&
-        TitleOf(window) == L"Brisolan Karusello") {
+        TitleOf(window) == search->title) {
         search->found = window;
         return FALSE;
     }
@@ -49,10 +50,15 @@ std::wstring TitleOf(HWND window) {
 }
 
 HWND WaitForPluginWindow(DWORD processId, std::chrono::milliseconds timeout) {
+    return WaitForWindowOf(processId, L"Brisolan Karusello", timeout);
+}
+
+HWND WaitForWindowOf(DWORD processId, const std::wstring& title,
+                     std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     for (;;) {
-        Search search{processId};
-        ::EnumWindows(&TakeShownPluginWindow, reinterpret_cast<LPARAM>(&search));
+        Search search{processId, title};
+        ::EnumWindows(&TakeShownWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr || std::chrono::steady_clock::now() >= end) {
             return search.found;
         }

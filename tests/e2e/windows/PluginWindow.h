@@ -11,6 +11,10 @@ namespace karusello::e2e {
 // nullptr when none appears in time.
 HWND WaitForPluginWindow(DWORD processId, std::chrono::milliseconds timeout);
 
+// The top-level window of the process with this title, once it is shown; nullptr when none
+// appears in time.
+HWND WaitForWindowOf(DWORD processId, const std::wstring& title, std::chrono::milliseconds timeout);
+
 // The plug-in window's button with exactly this caption; nullptr when there is none.
 HWND FindButton(HWND window, const std::wstring& caption);
 

@@ -43,24 +43,6 @@ win32::UniqueHandle NullDevice(DWORD access) {
                                      OPEN_EXISTING, 0, nullptr));
 }
 
-struct WindowSearch {
-    DWORD processId;
-    std::wstring title;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK TakeWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        TitleOf(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 } // namespace
 
 ProgramRun::ProgramRun(const std::filesystem::path& program, const std::wstring& arguments,
@@ -133,19 +115,6 @@ std::optional<DWORD> ProgramRun::Wait(std::chrono::milliseconds timeout) {
         if (std::chrono::steady_clock::now() >= end) {
             return std::nullopt;
         }
-    }
-}
-
-HWND WaitForWindowOf(DWORD processId, const std::wstring& title,
-                     std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        WindowSearch search{processId, title};
-        ::EnumWindows(&TakeWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr || std::chrono::steady_clock::now() >= end) {
-            return search.found;
-        }
-        ::Sleep(20);
     }
 }
 

@@ -43,10 +43,6 @@ private:
     std::string output_;
 };
 
-// The top-level window of the process with this title, once it is shown; nullptr when none
-// appears in time.
-HWND WaitForWindowOf(DWORD processId, const std::wstring& title, std::chrono::milliseconds timeout);
-
 // The text of a message box (its static control).
 std::wstring MessageBoxText(HWND box);
 
