@@ -91,13 +91,6 @@ bool CountPlaylists(dao::Database& db, CheckReport& report) {
     }
 }
 
-std::int32_t CountEntries(dao::Database& db, std::int32_t id) {
-    const auto rs = db.OpenRecordset(dao::CountQuery(id), dao::dbOpenSnapshot);
-    const std::int32_t count = rs->Fields("anz").ToInt32();
-    rs->Close();
-    return count;
-}
-
 // The name query and the count query for the playlist, judged as the plug-in judges it at its
 // start; true when the plug-in would work on it.
 bool CheckPlaylist(dao::Database& db, std::int32_t id, CheckReport& report) {
@@ -110,7 +103,7 @@ bool CheckPlaylist(dao::Database& db, std::int32_t id, CheckReport& report) {
             return false;
         }
         const std::string name = row.name ? "\"" + *row.name + "\"" : "without a name";
-        const std::int32_t count = CountEntries(db, id);
+        const std::int32_t count = dao::CountEntries(db, id);
         const std::string entries = std::to_string(count) + (count == 1 ? " entry" : " entries");
         if (row.leaveAlone) {
             const std::string grid =
