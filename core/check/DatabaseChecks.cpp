@@ -1,6 +1,7 @@
 // The database: its file, its driver, the queries the plug-in runs and how a shuffle writes.
 #include "core/check/CheckSteps.h"
 
+#include "core/check/ErrorText.h"
 #include "core/check/WriteProbe.h"
 #include "core/config/FileSystemObject.h"
 #include "core/errors/RuntimeError.h"
@@ -15,10 +16,6 @@ namespace {
 
 // The number of playlists; not one of the plug-in's own queries, it shows that pl_name is there.
 constexpr const char* kPlaylistCountQuery = "select count(*) as anz from pl_name";
-
-std::string ErrorText(const RuntimeError& error) {
-    return "error " + std::to_string(error.Number()) + ": " + error.Text();
-}
 
 std::string KindOf(dao::DatabaseFormat format) {
     switch (format) {

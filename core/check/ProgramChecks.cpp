@@ -1,6 +1,7 @@
 // The program's place, the host INI file, the plug-in entry and the host's global values.
 #include "core/check/CheckSteps.h"
 
+#include "core/check/ErrorText.h"
 #include "core/config/FileSystemObject.h"
 #include "core/config/GlobalValues.h"
 #include "core/config/HostIni.h"
@@ -16,10 +17,6 @@
 namespace karusello::check {
 
 namespace {
-
-std::string ErrorText(const RuntimeError& error) {
-    return "error " + std::to_string(error.Number()) + ": " + error.Text();
-}
 
 std::string WithReason(const std::string& text, const std::string& reason) {
     return reason.empty() ? text : text + " (" + reason + ")";

@@ -1,5 +1,6 @@
 #include "core/check/WriteProbe.h"
 
+#include "core/check/ErrorText.h"
 #include "core/errors/RuntimeError.h"
 #include "core/playlistdb/PlaylistQueries.h"
 
@@ -109,7 +110,7 @@ CheckItem WriteInTransaction(dao::Database& db, std::int32_t playlistId, SortVal
         }
     } catch (const RuntimeError& error) {
         // The transaction has been rolled back on the way out.
-        return Failed("error " + std::to_string(error.Number()) + ": " + error.Text());
+        return Failed(ErrorText(error));
     }
     return Ok(kItem, Entries(old.size()) +
                          " given new sort values and their old ones back, each read back, in one "
@@ -130,8 +131,7 @@ CheckItem TryWritePath(dao::Database& db, std::int32_t playlistId) {
         }
     } catch (const RuntimeError& error) {
         return Problem(kItem,
-                       "after the rollback the sort values cannot be read: error " +
-                           std::to_string(error.Number()) + ": " + error.Text(),
+                       "after the rollback the sort values cannot be read: " + ErrorText(error),
                        "Look at the playlist's order in the host at once.");
     }
     return result;
