@@ -90,10 +90,11 @@ CheckItem Failed(const std::string& detail) {
                    "the developers (docs/windows.md lists what to look at).");
 }
 
-// The test inside its transaction; old receives the values from before it.
+// The test inside its transaction, which its end rolls back on every way out; old receives the
+// values from before it.
 CheckItem WriteInTransaction(dao::Database& db, std::int32_t playlistId, SortValues& old) {
     try {
-        dao::Transaction transaction(db);
+        const dao::Transaction transaction(db);
         old = ReadSortValues(db, playlistId);
         if (old.empty()) {
             return Problem(kItem, "the playlist has no entries: there is nothing to try",
@@ -104,7 +105,6 @@ CheckItem WriteInTransaction(dao::Database& db, std::int32_t playlistId, SortVal
         if (!problem) {
             problem = WriteAndConfirm(db, playlistId, old, "old values");
         }
-        db.Rollback();
         if (problem) {
             return Failed(*problem);
         }
