@@ -2,6 +2,7 @@
 #include "core/check/CheckSteps.h"
 
 #include "core/check/ErrorText.h"
+#include "core/config/ConfigObjectKey.h"
 #include "core/config/FileSystemObject.h"
 #include "core/config/GlobalValues.h"
 #include "core/config/HostIni.h"
@@ -9,9 +10,6 @@
 #include "core/config/ToolBox.h"
 #include "core/errors/RuntimeError.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string_view>
 #include <vector>
 
 namespace karusello::check {
@@ -20,13 +18,6 @@ namespace {
 
 std::string WithReason(const std::string& text, const std::string& reason) {
     return reason.empty() ? text : text + " (" + reason + ")";
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 void CheckDatabasePath(GlobalValues& values, CheckReport& report) {
@@ -126,7 +117,7 @@ void CheckPluginEntry(ToolBox& hostIni, CheckReport& report) {
     }
     const std::string wantedMenu = entry[1].IniValue.value_or("");
     const std::string wantedOption = entry[2].IniValue.value_or("");
-    if (menu.empty() || !SameIgnoringCase(option, wantedOption)) {
+    if (menu.empty() || AsciiLower(option) != AsciiLower(wantedOption)) {
         report.Add(Problem("plug-in entry", detail,
                            "The host needs a menu text in [PLUGIN_Menu] and PNID in "
                            "[PLUGIN_Option] to start the plug-in with the playlist's number: set " +
