@@ -19,7 +19,7 @@ class ToolBox;
 namespace karusello::check {
 
 // The program's path and folder; the folder, or nothing when the system cannot tell it.
-std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& report);
+std::optional<std::string> CheckProgram(CheckReport& report);
 
 // The host INI file that hostIni works on: found, readable, writable.
 void CheckHostIni(CheckPlatform& platform, const ToolBox& hostIni, CheckReport& report);

@@ -9,6 +9,7 @@
 #include "core/config/ProgramLocation.h"
 #include "core/config/ToolBox.h"
 #include "core/errors/RuntimeError.h"
+#include "core/os/ExecutablePath.h"
 
 #include <vector>
 
@@ -62,10 +63,10 @@ void CheckSkinFile(CheckPlatform& platform, GlobalValues& values, CheckReport& r
 
 } // namespace
 
-std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& report) {
+std::optional<std::string> CheckProgram(CheckReport& report) {
     try {
         const std::string folder = ProgramLocation::Folder();
-        const std::string path = platform.ProgramPath().value_or("?");
+        const std::string path = os::ExecutablePath().value_or("?");
         report.Add(Ok("program", path + " in the folder " + folder));
         return folder;
     } catch (const RuntimeError& error) {

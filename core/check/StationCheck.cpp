@@ -26,7 +26,7 @@ void CheckArguments(const CheckRequest& request, CheckReport& report) {
 CheckReport StationCheck::Run(const CheckRequest& request) {
     CheckReport report;
     CheckArguments(request, report);
-    const std::optional<std::string> folder = CheckProgram(platform_, report);
+    const std::optional<std::string> folder = CheckProgram(report);
     if (folder) {
         ToolBox hostIni;
         hostIni.INI_SetFilename(kHostIniFile, true);

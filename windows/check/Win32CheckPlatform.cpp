@@ -1,6 +1,5 @@
 #include "windows/check/Win32CheckPlatform.h"
 
-#include "core/os/ExecutablePath.h"
 #include "windows/system/ScreenDpi.h"
 #include "windows/system/UniqueHandle.h"
 #include "windows/system/Utf16.h"
@@ -77,10 +76,6 @@ int SystemBits() {
 }
 
 } // namespace
-
-std::optional<std::string> Win32CheckPlatform::ProgramPath() {
-    return os::ExecutablePath();
-}
 
 FileAccess Win32CheckPlatform::Access(const std::string& path) {
     FileAccess access;
