@@ -3,8 +3,7 @@
 // the event loop only ever returns if Qt is told to quit from outside. Started with --check or
 // --version it runs the self-check or tells its version instead, without a window.
 #include "core/app/frmRandomPL.h"
-#include "core/check/StartRequest.h"
-#include "core/check/StationCheck.h"
+#include "core/check/StartOptions.h"
 #include "core/playlistdb/DBEngine.h"
 #include "linux/check/PosixCheckPlatform.h"
 #include "linux/process/PosixProcessInfo.h"
@@ -24,32 +23,34 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
 using namespace karusello;
 
-// The self-check prints its report; it needs the X display only to look at the host windows,
-// and neither Qt nor the single-instance lock.
-int RunCheck(const check::CheckRequest& request) {
-    X11WindowSystem windows(std::make_shared<XcbConnection>());
-    check::PosixCheckPlatform platform;
-    const check::CheckReport report = check::StationCheck(platform, windows).Run(request);
-    std::cout << report.Text(check::ReportHeading(KARUSELLO_VERSION)) << std::flush;
-    return static_cast<int>(report.Code());
+// The self-check needs the X display only to look at the host windows, and neither Qt nor the
+// single-instance lock.
+check::CheckParts MakeCheckParts() {
+    return {std::make_unique<check::PosixCheckPlatform>(),
+            std::make_unique<X11WindowSystem>(std::make_shared<XcbConnection>())};
 }
+
+// The version line and the check's report go to standard output.
+const check::OptionOutput kOptionOutput{
+    [](const std::string& line) { std::cout << line << std::endl; },
+    [](const std::string& report, bool) {
+        std::cout << report << std::flush;
+    }};
 
 int Run(int argc, char** argv) {
     dao::SharedDBEngine().SetDriver(std::make_shared<dao::SqliteDriver>());
     // The arguments belong to the workflow: they are read here, and Qt sees none of them.
     PosixProcessInfo process(argc, argv);
-    const check::StartRequest start = check::ReadStartRequest(process.CommandLine());
-    if (start.mode == check::StartMode::Version) {
-        std::cout << check::VersionLine(KARUSELLO_VERSION) << std::endl;
-        return static_cast<int>(ExitCode::Normal);
-    }
-    if (start.mode == check::StartMode::Check) {
-        return RunCheck(start.check);
+    if (const std::optional<ExitCode> code = check::RunStartOption(
+            process.CommandLine(), KARUSELLO_VERSION, MakeCheckParts, kOptionOutput)) {
+        return static_cast<int>(*code);
     }
     ChooseQtPlatform();
     static char fallbackName[] = "karusello";

@@ -12,10 +12,10 @@ cd "$(dirname "$0")/.."
 flavour=${1:-release}
 shift || true
 # The flavours are the configure presets of CMakePresets.json, so that an IDE builds alike.
+args=()
 case "$flavour" in
-release | asan | windows64) args=() ;;
+release | asan | windows64) ;;
 windows)
-    args=()
     # GoogleTest lists a test program's tests by running it right after linking; where 32-bit
     # Wine cannot run, the listing waits until ctest runs, so that the build itself succeeds.
     if [[ $(scripts/wine-env.sh usable-arch) != win32 ]]; then

@@ -4,8 +4,7 @@
 // returns if something posts WM_QUIT. Started with --check or --version it runs the self-check
 // or tells its version instead, without a window.
 #include "core/app/frmRandomPL.h"
-#include "core/check/StartRequest.h"
-#include "core/check/StationCheck.h"
+#include "core/check/StartOptions.h"
 #include "core/playlistdb/DBEngine.h"
 #include "windows/check/ReportDelivery.h"
 #include "windows/check/Win32CheckPlatform.h"
@@ -25,33 +24,27 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace {
 
 using namespace karusello;
 
 // The self-check needs neither the window nor the single-instance mutex.
-int RunCheck(const check::CheckRequest& request) {
-    Win32WindowSystem windows;
-    check::Win32CheckPlatform platform;
-    const check::CheckReport report = check::StationCheck(platform, windows).Run(request);
-    check::DeliverReport(report.Text(check::ReportHeading(KARUSELLO_VERSION)),
-                         report.Problems() == 0);
-    return static_cast<int>(report.Code());
+check::CheckParts MakeCheckParts() {
+    return {std::make_unique<check::Win32CheckPlatform>(), std::make_unique<Win32WindowSystem>()};
 }
+
+const check::OptionOutput kOptionOutput{check::DeliverVersion, check::DeliverReport};
 
 // The application manifest declares the program DPI-aware: the form's twips become pixels at
 // the screen's real DPI, and Windows does not stretch the window.
 int Run() {
     dao::SharedDBEngine().SetDriver(std::make_shared<dao::OdbcDriver>());
     Win32ProcessInfo process;
-    const check::StartRequest start = check::ReadStartRequest(process.CommandLine());
-    if (start.mode == check::StartMode::Version) {
-        check::DeliverVersion(check::VersionLine(KARUSELLO_VERSION));
-        return static_cast<int>(ExitCode::Normal);
-    }
-    if (start.mode == check::StartMode::Check) {
-        return RunCheck(start.check);
+    if (const std::optional<ExitCode> code = check::RunStartOption(
+            process.CommandLine(), KARUSELLO_VERSION, MakeCheckParts, kOptionOutput)) {
+        return static_cast<int>(*code);
     }
     const GdiplusSession gdiplus;
 

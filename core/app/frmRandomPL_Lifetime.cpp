@@ -3,18 +3,18 @@
 
 #include "core/config/FileSystemObject.h"
 #include "core/config/GlobalValues.h"
-#include "core/text/NumberRule.h"
+#include "core/config/HostIni.h"
 #include "core/config/ToolBox.h"
+#include "core/text/NumberRule.h"
 
 namespace karusello {
 
 namespace {
 const char* const kCaption = "Brisolan Karusello";
-const char* const kHostIni = "brisolan.ini";
 } // namespace
 
 void frmRandomPL::Form_Load() {
-    Tools().INI_SetFilename(kHostIni, true);
+    Tools().INI_SetFilename(kHostIniFile, true);
 
     // First run: the host does not list the plug-in yet. The three keys go into the file in
     // this order and in one replacement of it: written one by one, an end in between would leave
@@ -22,10 +22,9 @@ void frmRandomPL::Form_Load() {
     // write is not checked: a file the host will not let us write leaves the plug-in
     // uninstalled.
     const std::string exe = s_.process.ExeName();
-    if (Tools().INI_GetKeyValue("PLUGIN", exe, "").empty()) {
-        Tools().INI_WriteKeyValues({{"PLUGIN", exe, exe},
-                                    {"PLUGIN_Menu", exe, "Shuffle Playlist"},
-                                    {"PLUGIN_Option", exe, "PNID"}});
+    const std::vector<ToolBox::KeyWrite> entry = PluginEntry(exe);
+    if (Tools().INI_GetKeyValue(entry.front().IniSection, exe, "").empty()) {
+        Tools().INI_WriteKeyValues(entry);
         throw ProgramEnd{ExitCode::Installed};
     }
 

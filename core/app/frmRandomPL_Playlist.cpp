@@ -4,7 +4,7 @@
 
 #include "core/config/GlobalValues.h"
 #include "core/playlistdb/DBEngine.h"
-#include "core/playlistdb/PlaylistQueries.h"
+#include "core/playlistdb/PlaylistRow.h"
 
 namespace karusello {
 
@@ -29,40 +29,27 @@ bool frmRandomPL::ReadPlaylistInfo() {
     return answered;
 }
 
-// Every step runs with errors ignored. A database that cannot be opened or queried gives no
-// answer: the host may hold the file for a moment (a compact, a repair), so PlaylistId and
-// PlaylistName stay as they are and false is returned. Once the query has run, its answer is
-// definite: PlaylistId becomes -1 when the row is gone, or its grid flag is true or cannot be
-// compared; once -1, the name query finds nothing and it stays -1. db may be null (it could not
-// be opened); it stays open for the caller.
+// A database that cannot be opened or queried gives no answer: the host may hold the file for a
+// moment (a compact, a repair), so PlaylistId and PlaylistName stay as they are and false is
+// returned. Once the query has run, its answer is definite: a name that cannot be read leaves
+// PlaylistName as it is, and PlaylistId becomes -1 for a playlist to leave alone (ReadPlaylistRow);
+// once -1, the name query finds nothing and it stays -1. db may be null (it could not be
+// opened); it stays open for the caller.
 bool frmRandomPL::ReadPlaylistInfo(dao::Database* db) {
     if (!db) {
         return false;
     }
-    std::unique_ptr<dao::Recordset> rs;
+    dao::PlaylistRow row;
     try {
-        // Only read here, so the query need not be prepared for writing.
-        rs = db->OpenRecordset(dao::NameQuery(PlaylistId), dao::dbOpenSnapshot);
+        row = dao::ReadPlaylistRow(*db, PlaylistId);
     } catch (...) {
         return false;
     }
-    try {
-        PlaylistName = rs->Fields("Name").ToText();
-    } catch (...) {
+    if (row.name) {
+        PlaylistName = *row.name;
     }
-    // A grid flag that cannot be compared at all (no row, no such field, a text that is no
-    // number) counts like a grid playlist: leave it alone. A null flag compares as not equal and
-    // leaves the identifier.
-    try {
-        if (rs->Fields("grid").CompareEqual(-1) == 1) {
-            PlaylistId = -1;
-        }
-    } catch (...) {
+    if (row.leaveAlone) {
         PlaylistId = -1;
-    }
-    try {
-        rs->Close();
-    } catch (...) {
     }
     return true;
 }

@@ -25,13 +25,6 @@ constexpr std::int32_t kSpareValues = 100;
 const std::string kEntryKey = "plid";
 const std::string kSortValue = "sid";
 
-std::int32_t CountEntries(dao::Database& db, std::int32_t playlistId) {
-    auto rs = db.OpenRecordset(dao::CountQuery(playlistId), dao::dbOpenSnapshot);
-    const std::int32_t count = rs->Fields("anz").ToInt32();
-    rs->Close();
-    return count;
-}
-
 // A value in 0 .. range - 1 from the next random number.
 std::int32_t Draw(RandomSource& random, std::int32_t range) {
     const auto b = static_cast<std::int32_t>(std::floor(random.Next() * range));
@@ -103,7 +96,7 @@ void frmRandomPL::ShufflePlaylist(std::unique_ptr<dao::Database> db) {
             db = dao::SharedDBEngine().OpenDatabase(Globals().DBName);
         }
         dao::Transaction writing(*db);
-        const std::int32_t count = CountEntries(*db, PlaylistId);
+        const std::int32_t count = dao::CountEntries(*db, PlaylistId);
         const bool saving = SaveOldOrder(count);
         if (count > std::numeric_limits<std::int32_t>::max() - kSpareValues) {
             throw RuntimeError(errnum::Overflow);

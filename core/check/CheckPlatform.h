@@ -48,8 +48,6 @@ struct SystemFacts {
 class CheckPlatform {
 public:
     virtual ~CheckPlatform() = default;
-    // The running executable's full path; nothing when the system cannot tell.
-    virtual std::optional<std::string> ProgramPath() = 0;
     // What the program may do with the file at path; nothing is created, truncated or written.
     virtual FileAccess Access(const std::string& path) = 0;
     virtual SystemFacts System(const std::string& programFolder) = 0;

@@ -13,18 +13,19 @@
 
 namespace karusello {
 class GlobalValues;
-}
+class ToolBox;
+} // namespace karusello
 
 namespace karusello::check {
 
 // The program's path and folder; the folder, or nothing when the system cannot tell it.
-std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& report);
+std::optional<std::string> CheckProgram(CheckReport& report);
 
-// The host INI file in the program's folder: found, readable, writable.
-void CheckHostIni(CheckPlatform& platform, const std::string& folder, CheckReport& report);
+// The host INI file that hostIni works on: found, readable, writable.
+void CheckHostIni(CheckPlatform& platform, const ToolBox& hostIni, CheckReport& report);
 
 // The plug-in entry under the executable's name; "not installed yet" is no problem.
-void CheckPluginEntry(CheckReport& report);
+void CheckPluginEntry(ToolBox& hostIni, CheckReport& report);
 
 // The host's global values as the plug-in reads them, and the database and skin files they
 // name. Nothing when they cannot be read at all (a number out of range, for instance).

@@ -1,12 +1,14 @@
 // The database: its file, its driver, the queries the plug-in runs and how a shuffle writes.
 #include "core/check/CheckSteps.h"
 
+#include "core/check/ErrorText.h"
 #include "core/check/WriteProbe.h"
 #include "core/config/FileSystemObject.h"
 #include "core/errors/RuntimeError.h"
 #include "core/playlistdb/DBEngine.h"
 #include "core/playlistdb/DatabaseFile.h"
 #include "core/playlistdb/PlaylistQueries.h"
+#include "core/playlistdb/PlaylistRow.h"
 
 namespace karusello::check {
 
@@ -14,10 +16,6 @@ namespace {
 
 // The number of playlists; not one of the plug-in's own queries, it shows that pl_name is there.
 constexpr const char* kPlaylistCountQuery = "select count(*) as anz from pl_name";
-
-std::string ErrorText(const RuntimeError& error) {
-    return "error " + std::to_string(error.Number()) + ": " + error.Text();
-}
 
 std::string KindOf(dao::DatabaseFormat format) {
     switch (format) {
@@ -30,11 +28,6 @@ std::string KindOf(dao::DatabaseFormat format) {
     }
     return "a database";
 }
-
-// The playlist as the plug-in's start-up sees it.
-struct PlaylistFacts {
-    bool usable = false; // a row that is no grid playlist
-};
 
 std::optional<dao::DatabaseFormat> CheckDatabaseFile(CheckPlatform& platform,
                                                      const std::string& path, CheckReport& report) {
@@ -95,53 +88,34 @@ bool CountPlaylists(dao::Database& db, CheckReport& report) {
     }
 }
 
-std::string GridText(const dao::FieldValue& grid) {
-    if (grid.IsNull()) {
-        return "no grid playlist (grid is empty)";
-    }
-    return (grid.CompareEqual(-1) == 1 ? "a grid playlist (grid=" : "no grid playlist (grid=") +
-           grid.ToText() + ")";
-}
-
-std::int32_t CountEntries(dao::Database& db, std::int32_t id) {
-    const auto rs = db.OpenRecordset(dao::CountQuery(id), dao::dbOpenSnapshot);
-    const std::int32_t count = rs->Fields("anz").ToInt32();
-    rs->Close();
-    return count;
-}
-
-// The name query and the count query for the playlist.
-PlaylistFacts CheckPlaylist(dao::Database& db, std::int32_t id, CheckReport& report) {
+// The name query and the count query for the playlist, judged as the plug-in judges it at its
+// start; true when the plug-in would work on it.
+bool CheckPlaylist(dao::Database& db, std::int32_t id, CheckReport& report) {
     const std::string item = "playlist " + std::to_string(id);
     try {
-        const auto rs = db.OpenRecordset(dao::NameQuery(id), dao::dbOpenSnapshot);
-        if (rs->Eof()) {
-            rs->Close();
+        const dao::PlaylistRow row = dao::ReadPlaylistRow(db, id);
+        if (!row.found) {
             report.Add(Problem(item, "no such playlist in pl_name",
                                "Give the number (nid) of a playlist that the host shows."));
-            return {};
+            return false;
         }
-        const dao::FieldValue name = rs->Fields("Name");
-        const dao::FieldValue grid = rs->Fields("grid");
-        const bool isGrid = !grid.IsNull() && grid.CompareEqual(-1) == 1;
-        const std::string detail =
-            (name.IsNull() ? "without a name" : "\"" + name.ToText() + "\"") + ", " +
-            GridText(grid);
-        rs->Close();
-        const std::int32_t count = CountEntries(db, id);
+        const std::string name = row.name ? "\"" + *row.name + "\"" : "without a name";
+        const std::int32_t count = dao::CountEntries(db, id);
         const std::string entries = std::to_string(count) + (count == 1 ? " entry" : " entries");
-        if (isGrid) {
-            report.Add(Problem(item, detail + ", " + entries + ": the plug-in leaves it alone",
+        if (row.leaveAlone) {
+            const std::string grid =
+                ", a grid playlist or one whose grid flag cannot be compared, ";
+            report.Add(Problem(item, name + grid + entries + ": the plug-in leaves it alone",
                                "Give the number of a playlist that is no grid playlist."));
-            return {};
+            return false;
         }
-        report.Add(Ok(item, detail + ", " + entries));
-        return {true};
+        report.Add(Ok(item, name + ", no grid playlist, " + entries));
+        return true;
     } catch (const RuntimeError& error) {
         report.Add(Problem(item, ErrorText(error),
                            "[Global] DBName in brisolan.ini must name the host's playlist "
                            "database."));
-        return {};
+        return false;
     }
 }
 
@@ -184,14 +158,14 @@ std::optional<dao::WritePath> CheckShuffleWriting(dao::Database& db, std::int32_
     return path;
 }
 
-void CheckWriting(dao::Database& db, const CheckRequest& request, const PlaylistFacts& playlist,
-                  bool writable, CheckReport& report) {
+void CheckWriting(dao::Database& db, const CheckRequest& request, bool usable, bool writable,
+                  CheckReport& report) {
     constexpr const char* item = "write test";
     if (!request.playlist) {
         report.Add(Problem(item, "no playlist given",
                            "Start it as karusello --check --write PLAYLIST, PLAYLIST being the "
                            "number of a playlist with entries."));
-    } else if (!playlist.usable) {
+    } else if (!usable) {
         report.Add(Problem(item, "refused: the plug-in would not touch this playlist (above)",
                            "Give the number of a playlist that is no grid playlist."));
     } else if (!writable) {
@@ -218,14 +192,11 @@ void CheckDatabase(CheckPlatform& platform, const std::string& path, const Check
         return;
     }
     if (CountPlaylists(*db, report)) {
-        PlaylistFacts playlist;
-        if (request.playlist) {
-            playlist = CheckPlaylist(*db, *request.playlist, report);
-        }
+        const bool usable = request.playlist && CheckPlaylist(*db, *request.playlist, report);
         const bool writable =
             CheckShuffleWriting(*db, request.playlist.value_or(-1), report).has_value();
         if (request.write) {
-            CheckWriting(*db, request, playlist, writable, report);
+            CheckWriting(*db, request, usable, writable, report);
         }
     }
     try {

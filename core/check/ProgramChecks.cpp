@@ -1,46 +1,28 @@
 // The program's place, the host INI file, the plug-in entry and the host's global values.
 #include "core/check/CheckSteps.h"
 
+#include "core/check/ErrorText.h"
+#include "core/config/ConfigObjectKey.h"
 #include "core/config/FileSystemObject.h"
 #include "core/config/GlobalValues.h"
+#include "core/config/HostIni.h"
 #include "core/config/ProgramLocation.h"
 #include "core/config/ToolBox.h"
 #include "core/errors/RuntimeError.h"
+#include "core/os/ExecutablePath.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string_view>
+#include <vector>
 
 namespace karusello::check {
 
 namespace {
 
-constexpr const char* kHostIni = "brisolan.ini";
-
-std::string ErrorText(const RuntimeError& error) {
-    return "error " + std::to_string(error.Number()) + ": " + error.Text();
-}
-
 std::string WithReason(const std::string& text, const std::string& reason) {
     return reason.empty() ? text : text + " (" + reason + ")";
 }
 
-// A value of the host INI file as it stands there.
-std::string HostIniValue(const std::string& section, const std::string& key) {
-    ToolBox tools;
-    tools.INI_SetFilename(kHostIni, true);
-    return tools.INI_GetKeyValue(section, key);
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-void CheckDatabasePath(const GlobalValues& values, CheckReport& report) {
-    const std::string given = HostIniValue("Global", "DBName");
+void CheckDatabasePath(GlobalValues& values, CheckReport& report) {
+    const std::string given = values.GetKeyValue("Global", "DBName");
     std::string detail;
     if (given.empty()) {
         detail = "[Global] DBName is not set; the plug-in uses " + values.DBName;
@@ -58,8 +40,8 @@ void CheckDatabasePath(const GlobalValues& values, CheckReport& report) {
     }
 }
 
-void CheckSkinFile(CheckPlatform& platform, const GlobalValues& values, CheckReport& report) {
-    const std::string given = HostIniValue("Global", "SkinFileName");
+void CheckSkinFile(CheckPlatform& platform, GlobalValues& values, CheckReport& report) {
+    const std::string given = values.GetKeyValue("Global", "SkinFileName");
     const std::string path = SkinFilePath(values.SkinFileName);
     std::string detail = given.empty() ? "[Global] SkinFileName is not set; the plug-in uses "
                                        : "[Global] SkinFileName=" + given + "; the plug-in uses ";
@@ -81,10 +63,10 @@ void CheckSkinFile(CheckPlatform& platform, const GlobalValues& values, CheckRep
 
 } // namespace
 
-std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& report) {
+std::optional<std::string> CheckProgram(CheckReport& report) {
     try {
         const std::string folder = ProgramLocation::Folder();
-        const std::string path = platform.ProgramPath().value_or("?");
+        const std::string path = os::ExecutablePath().value_or("?");
         report.Add(Ok("program", path + " in the folder " + folder));
         return folder;
     } catch (const RuntimeError& error) {
@@ -94,8 +76,8 @@ std::optional<std::string> CheckProgram(CheckPlatform& platform, CheckReport& re
     }
 }
 
-void CheckHostIni(CheckPlatform& platform, const std::string& folder, CheckReport& report) {
-    const std::string path = JoinPath(folder, kHostIni);
+void CheckHostIni(CheckPlatform& platform, const ToolBox& hostIni, CheckReport& report) {
+    const std::string path = hostIni.FilePath();
     const FileAccess access = platform.Access(path);
     if (!access.exists) {
         report.Add(Problem("host INI file", path + " not found",
@@ -115,23 +97,33 @@ void CheckHostIni(CheckPlatform& platform, const std::string& folder, CheckRepor
     }
 }
 
-void CheckPluginEntry(CheckReport& report) {
+// Compares the entry with the one the plug-in writes on its first start: listed, with a menu
+// text, and with the option that makes the host pass the playlist's number.
+void CheckPluginEntry(ToolBox& hostIni, CheckReport& report) {
     const std::string exe = ProgramLocation::ExeName();
-    const std::string installed = HostIniValue("PLUGIN", exe);
-    if (installed.empty()) {
+    const std::vector<ToolBox::KeyWrite> entry = PluginEntry(exe);
+    std::vector<std::string> found;
+    std::string detail;
+    for (const ToolBox::KeyWrite& key : entry) {
+        found.push_back(hostIni.INI_GetKeyValue(key.IniSection, key.IniKey));
+        detail += (detail.empty() ? "[" : ", [") + key.IniSection + "] " + exe + "=" + found.back();
+    }
+    const std::string& listed = found[0];
+    const std::string& menu = found[1];
+    const std::string& option = found[2];
+    if (listed.empty()) {
         report.Add(Ok("plug-in entry", "not installed yet: the first start of " + exe +
                                            " writes its entry into brisolan.ini"));
         return;
     }
-    const std::string menu = HostIniValue("PLUGIN_Menu", exe);
-    const std::string option = HostIniValue("PLUGIN_Option", exe);
-    const std::string detail = "[PLUGIN] " + exe + "=" + installed + ", [PLUGIN_Menu] " + exe +
-                               "=" + menu + ", [PLUGIN_Option] " + exe + "=" + option;
-    if (menu.empty() || !SameIgnoringCase(option, "PNID")) {
+    const std::string wantedMenu = entry[1].IniValue.value_or("");
+    const std::string wantedOption = entry[2].IniValue.value_or("");
+    if (menu.empty() || AsciiLower(option) != AsciiLower(wantedOption)) {
         report.Add(Problem("plug-in entry", detail,
                            "The host needs a menu text in [PLUGIN_Menu] and PNID in "
                            "[PLUGIN_Option] to start the plug-in with the playlist's number: set " +
-                               exe + "=Shuffle Playlist and " + exe + "=PNID there."));
+                               exe + "=" + wantedMenu + " and " + exe + "=" + wantedOption +
+                               " there."));
         return;
     }
     report.Add(Ok("plug-in entry", "installed: " + detail));

@@ -2,6 +2,7 @@
 
 #include "core/check/CheckSteps.h"
 #include "core/config/GlobalValues.h"
+#include "core/config/HostIni.h"
 
 namespace karusello::check {
 
@@ -25,10 +26,12 @@ void CheckArguments(const CheckRequest& request, CheckReport& report) {
 CheckReport StationCheck::Run(const CheckRequest& request) {
     CheckReport report;
     CheckArguments(request, report);
-    const std::optional<std::string> folder = CheckProgram(platform_, report);
+    const std::optional<std::string> folder = CheckProgram(report);
     if (folder) {
-        CheckHostIni(platform_, *folder, report);
-        CheckPluginEntry(report);
+        ToolBox hostIni;
+        hostIni.INI_SetFilename(kHostIniFile, true);
+        CheckHostIni(platform_, hostIni, report);
+        CheckPluginEntry(hostIni, report);
         if (const std::shared_ptr<GlobalValues> values = CheckGlobalValues(platform_, report)) {
             CheckHostWindows(windows_, *values, report);
             CheckDatabase(platform_, values->DBName, request, report);

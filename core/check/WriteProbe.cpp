@@ -1,5 +1,6 @@
 #include "core/check/WriteProbe.h"
 
+#include "core/check/ErrorText.h"
 #include "core/errors/RuntimeError.h"
 #include "core/playlistdb/PlaylistQueries.h"
 
@@ -89,10 +90,11 @@ CheckItem Failed(const std::string& detail) {
                    "the developers (docs/windows.md lists what to look at).");
 }
 
-// The test inside its transaction; old receives the values from before it.
+// The test inside its transaction, which its end rolls back on every way out; old receives the
+// values from before it.
 CheckItem WriteInTransaction(dao::Database& db, std::int32_t playlistId, SortValues& old) {
     try {
-        dao::Transaction transaction(db);
+        const dao::Transaction transaction(db);
         old = ReadSortValues(db, playlistId);
         if (old.empty()) {
             return Problem(kItem, "the playlist has no entries: there is nothing to try",
@@ -103,13 +105,12 @@ CheckItem WriteInTransaction(dao::Database& db, std::int32_t playlistId, SortVal
         if (!problem) {
             problem = WriteAndConfirm(db, playlistId, old, "old values");
         }
-        db.Rollback();
         if (problem) {
             return Failed(*problem);
         }
     } catch (const RuntimeError& error) {
         // The transaction has been rolled back on the way out.
-        return Failed("error " + std::to_string(error.Number()) + ": " + error.Text());
+        return Failed(ErrorText(error));
     }
     return Ok(kItem, Entries(old.size()) +
                          " given new sort values and their old ones back, each read back, in one "
@@ -130,8 +131,7 @@ CheckItem TryWritePath(dao::Database& db, std::int32_t playlistId) {
         }
     } catch (const RuntimeError& error) {
         return Problem(kItem,
-                       "after the rollback the sort values cannot be read: error " +
-                           std::to_string(error.Number()) + ": " + error.Text(),
+                       "after the rollback the sort values cannot be read: " + ErrorText(error),
                        "Look at the playlist's order in the host at once.");
     }
     return result;

@@ -1,12 +1,12 @@
 #include "core/config/GlobalValues.h"
 
 #include "core/config/FileSystemObject.h"
-#include "core/text/NumberRule.h"
+#include "core/config/HostIni.h"
 #include "core/config/ProgramLocation.h"
+#include "core/text/NumberRule.h"
 
 namespace karusello {
 namespace {
-constexpr const char* kHostIniFile = "brisolan.ini";
 constexpr const char* kDefaultSkinFile = "brisolan.skn";
 constexpr const char* kDefaultDatabase = "brisolan.mdb";
 constexpr std::int32_t kDefaultId3v2Tags = 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/playlistdb/Database.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,5 +16,8 @@ std::string NameQuery(std::int32_t playlistId);
 std::string CountQuery(std::int32_t playlistId);
 // The playlist's entries in ascending plid.
 std::string EntryQuery(std::int32_t playlistId);
+
+// The number of the playlist's entries, by the count query.
+std::int32_t CountEntries(Database& db, std::int32_t playlistId);
 
 } // namespace karusello::dao

@@ -1,7 +1,5 @@
 #include "linux/check/PosixCheckPlatform.h"
 
-#include "core/os/ExecutablePath.h"
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -42,10 +40,6 @@ std::string FolderOf(const std::string& path) {
 }
 
 } // namespace
-
-std::optional<std::string> PosixCheckPlatform::ProgramPath() {
-    return os::ExecutablePath();
-}
 
 FileAccess PosixCheckPlatform::Access(const std::string& path) {
     FileAccess access;

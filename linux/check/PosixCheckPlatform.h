@@ -10,7 +10,6 @@ namespace karusello::check {
 // 32 bits on 64, display scaling) have no counterpart here.
 class PosixCheckPlatform : public CheckPlatform {
 public:
-    std::optional<std::string> ProgramPath() override;
     FileAccess Access(const std::string& path) override;
     SystemFacts System(const std::string& programFolder) override;
 };

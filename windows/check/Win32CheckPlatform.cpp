@@ -1,6 +1,6 @@
 #include "windows/check/Win32CheckPlatform.h"
 
-#include "core/os/ExecutablePath.h"
+#include "windows/system/ScreenDpi.h"
 #include "windows/system/UniqueHandle.h"
 #include "windows/system/Utf16.h"
 
@@ -75,20 +75,7 @@ int SystemBits() {
     return ::IsWow64Process(::GetCurrentProcess(), &wow64) != FALSE && wow64 != FALSE ? 64 : 32;
 }
 
-int ScreenDpi() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen != nullptr) {
-        ::ReleaseDC(nullptr, screen);
-    }
-    return dpi;
-}
-
 } // namespace
-
-std::optional<std::string> Win32CheckPlatform::ProgramPath() {
-    return os::ExecutablePath();
-}
 
 FileAccess Win32CheckPlatform::Access(const std::string& path) {
     FileAccess access;
@@ -126,7 +113,7 @@ SystemFacts Win32CheckPlatform::System(const std::string& programFolder) {
     const UINT codePage = ::GetACP();
     facts.codePage = CodePage{codePage, CodePageName(codePage), FitsTheCodePage(programFolder)};
     facts.bitness = Bitness{static_cast<int>(sizeof(void*) * 8), SystemBits()};
-    facts.display = DisplayScaling{ScreenDpi(), ::IsProcessDPIAware() != FALSE};
+    facts.display = DisplayScaling{ScreenDpi().x, ::IsProcessDPIAware() != FALSE};
     return facts;
 }
 

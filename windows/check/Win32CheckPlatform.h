@@ -9,7 +9,6 @@ namespace karusello::check {
 // write-protected and opens for writing.
 class Win32CheckPlatform : public CheckPlatform {
 public:
-    std::optional<std::string> ProgramPath() override;
     FileAccess Access(const std::string& path) override;
     SystemFacts System(const std::string& programFolder) override;
 };

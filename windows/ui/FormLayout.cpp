@@ -1,17 +1,10 @@
 #include "windows/ui/FormLayout.h"
 
-#include "windows/ui/GdiObjects.h"
-
 namespace karusello {
 
 namespace {
 constexpr int TwipsPerInch = 1440;
 } // namespace
-
-Dpi ScreenDpi() {
-    const WindowDc screen(nullptr);
-    return {GetDeviceCaps(screen.Get(), LOGPIXELSX), GetDeviceCaps(screen.Get(), LOGPIXELSY)};
-}
 
 int TwipsToPixels(int twips, int dpi) {
     return MulDiv(twips, dpi, TwipsPerInch);

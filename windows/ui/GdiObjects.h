@@ -39,25 +39,6 @@ using FontHandle = GdiObject<HFONT>;
 using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
 
-// A window's device context from GetDC, released with it.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-
-    HDC Get() const noexcept { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
 // The painting of one WM_PAINT: BeginPaint and EndPaint.
 class PaintDc {
 public:

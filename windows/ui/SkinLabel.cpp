@@ -1,6 +1,7 @@
 #include "windows/ui/SkinLabel.h"
 
 #include "windows/system/Utf16.h"
+#include "windows/system/WindowDc.h"
 #include "windows/ui/GdiObjects.h"
 
 namespace karusello {

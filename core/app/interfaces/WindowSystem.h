@@ -19,7 +19,7 @@ public:
     virtual void AppActivate(const std::string& title) = 0;
     // The title (UTF-8) of the window with this handle, read without sending the window a
     // message; nothing when no such window exists or the window system cannot tell.
-    virtual std::optional<std::string> WindowTitle(WindowHandle) { return std::nullopt; }
+    virtual std::optional<std::string> WindowTitle(WindowHandle handle) = 0;
 };
 
 } // namespace karusello

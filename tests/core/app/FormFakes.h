@@ -95,6 +95,7 @@ public:
         }
         activated.push_back(title);
     }
+    std::optional<std::string> WindowTitle(WindowHandle) override { return std::nullopt; }
     std::set<WindowHandle> live;
     bool titleExists = true;
     std::vector<WindowHandle> asked;

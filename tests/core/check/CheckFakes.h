@@ -18,7 +18,6 @@ namespace karusello::test {
 // otherwise for a path.
 class FakeCheckPlatform : public check::CheckPlatform {
 public:
-    std::optional<std::string> ProgramPath() override { return programPath; }
     check::FileAccess Access(const std::string& path) override {
         if (const auto given = access.find(path); given != access.end()) {
             return given->second;
@@ -28,7 +27,6 @@ public:
     }
     check::SystemFacts System(const std::string&) override { return facts; }
 
-    std::string programPath = "karusello";
     std::map<std::string, check::FileAccess> access;
     check::SystemFacts facts;
 };

@@ -1,4 +1,5 @@
 #include "core/check/StartRequest.h"
+#include "core/check/StartOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,25 @@ TEST(StartRequest, TheCheckTakesWriteAndOnePlaylistNumberInEitherOrder) {
         EXPECT_EQ(request.check.playlist, c.playlist) << c.arguments;
         EXPECT_EQ(request.check.unknown, c.unknown) << c.arguments;
     }
+}
+
+// The plug-in's start and --version make none of the check's parts: they may need a display.
+TEST(StartOptions, OnlyTheCheckMakesItsPlatformParts) {
+    int made = 0;
+    std::vector<std::string> shown;
+    const auto make = [&made] {
+        ++made;
+        return CheckParts{};
+    };
+    const OptionOutput output{[&shown](const std::string& line) { shown.push_back(line); },
+                              [&shown](const std::string& report, bool) {
+                                  shown.push_back(report);
+                              }};
+    EXPECT_EQ(RunStartOption("17", "1.2.3", make, output), std::nullopt);
+    EXPECT_EQ(shown, Words{});
+    EXPECT_EQ(RunStartOption("--version", "1.2.3", make, output), ExitCode::Normal);
+    EXPECT_EQ(shown, Words{"Karusello 1.2.3"});
+    EXPECT_EQ(made, 0);
 }
 
 } // namespace

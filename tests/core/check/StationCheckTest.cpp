@@ -132,5 +132,20 @@ TEST(StationCheck, NoWayToWriteIsAProblemAndTheWriteTestIsRefused) {
     EXPECT_TRUE(Says(Item(report, "write test"), "refused"));
 }
 
+// The playlist is judged as the plug-in judges it at its start: a grid flag that cannot be
+// compared leaves the playlist alone, a name that cannot be read is passed over.
+TEST(StationCheck, JudgesThePlaylistAsThePluginDoes) {
+    CheckHost h;
+    h.MakeDatabase();
+    h.host.Db().Exec("update pl_name set grid='x' where nid=17");
+    h.host.Db().Exec("update pl_name set Name=null where nid=18");
+    const check::CheckReport report = h.Run("--check 17");
+    EXPECT_EQ(ItemNames(report, true), (Names{"playlist 17"})) << report.Text("");
+    EXPECT_TRUE(Says(Item(report, "playlist 17"), "leaves it alone"));
+    const check::CheckReport unnamed = h.Run("--check 18");
+    EXPECT_EQ(ItemNames(unnamed, true), Names{}) << unnamed.Text("");
+    EXPECT_TRUE(Says(Item(unnamed, "playlist 18"), "without a name"));
+}
+
 } // namespace
 } // namespace karusello::test

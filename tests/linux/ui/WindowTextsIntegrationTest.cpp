@@ -4,11 +4,11 @@
 #include "core/app/frmRandomPL.h"
 #include "core/config/ProgramLocation.h"
 #include "core/playlistdb/DBEngine.h"
+#include "linux/sqlite/SqliteDriver.h"
 #include "linux/ui/QtEventPump.h"
 #include "linux/ui/QtFormView.h"
 #include "linux/ui/QtSkinControl.h"
 #include "linux/ui/RandomPLWindow.h"
-#include "linux/sqlite/SqliteDriver.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
@@ -45,6 +45,7 @@ class OneHostWindow : public WindowSystem {
 public:
     bool IsWindow(WindowHandle handle) override { return handle == HostWindow; }
     void AppActivate(const std::string&) override {}
+    std::optional<std::string> WindowTitle(WindowHandle) override { return std::nullopt; }
 };
 
 class PlaylistOnCommandLine : public ProcessInfo {

@@ -1,6 +1,7 @@
 #include "WinTestSupport.h"
 
 #include "core/os/Utf8Path.h"
+#include "windows/system/WindowDc.h"
 #include "windows/ui/GdiObjects.h"
 #include "windows/ui/Win32EventPump.h"
 
